@@ -1,0 +1,130 @@
+// phonikon-cli: the calculation core for batch work and scripts.
+//
+//   phonikon-cli protokoll DATEI.dat... [--dezimal ,|.]   the results protocol of each file
+//   phonikon-cli json DATEI.dat...                        one JSON object of results per file
+//   phonikon-cli kopie EIN.dat AUS.dat                    open and save again
+//
+// Every file is opened as the window opens it (reset, read, refresh, calculate) in a freshly
+// reset project. Exit status: 0 success, 2 a file could not be read or written, 64 wrong usage.
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/cli_json.h"
+#include "calc/calculation.h"
+#include "calc/project_reset.h"
+#include "calc/protocol.h"
+#include "mainwindow/sketch_scene.h"
+#include "projectfile/file_flows.h"
+
+namespace {
+
+constexpr int kFehler = 2;
+constexpr int kAufruf = 64;
+
+const char* const kAufrufText =
+    "Aufruf:\n"
+    "  phonikon-cli protokoll DATEI.dat... [--dezimal ,|.]\n"
+    "  phonikon-cli json DATEI.dat...\n"
+    "  phonikon-cli kopie EIN.dat AUS.dat\n";
+
+int Aufruffehler() {
+    std::fputs(kAufrufText, stderr);
+    return kAufruf;
+}
+
+void Fehler(const std::string& datei, const std::string& meldung) {
+    std::fprintf(stderr, "%s: %s\n", datei.c_str(), meldung.c_str());
+}
+
+// A project as the program holds it right after start-up.
+phonikon::Projekt NeuesProjekt(char dezimal) {
+    phonikon::Projekt p(dezimal);
+    phonikon::Projekt_Zuruecksetzen(p);
+    phonikon::Skizzenfarben(p);
+    phonikon::Berechnen(p);
+    p.Gespeichert = 1;
+    return p;
+}
+
+// Opens one file into `p`; reports and returns false on failure.
+bool Oeffnen(phonikon::Projekt& p, const std::string& datei) {
+    auto ergebnis = phonikon::Projekt_Oeffnen(p, datei);
+    if (ergebnis.fehler) {
+        Fehler(datei, *ergebnis.fehler);
+        return false;
+    }
+    if (ergebnis.rechenfehler) {
+        Fehler(datei, *ergebnis.rechenfehler);
+        return false;
+    }
+    return true;
+}
+
+void Schreiben(const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+int Protokolle(const std::vector<std::string>& dateien, char dezimal) {
+    int status = 0;
+    for (const auto& datei : dateien) {
+        phonikon::Projekt p = NeuesProjekt(dezimal);
+        if (!Oeffnen(p, datei)) {
+            status = kFehler;
+            continue;
+        }
+        std::string text;
+        for (const auto& zeile : phonikon::Protokoll_Erstellen(p)) text += zeile + "\n";
+        Schreiben(text);
+    }
+    return status;
+}
+
+int Json(const std::vector<std::string>& dateien) {
+    int status = 0;
+    const phonikon::Projekt leer = NeuesProjekt('.');
+    for (const auto& datei : dateien) {
+        phonikon::Projekt p = leer;
+        if (!Oeffnen(p, datei)) {
+            status = kFehler;
+            continue;
+        }
+        Schreiben(phonikon::ErgebnisJson(p) + "\n");
+    }
+    return status;
+}
+
+int Kopie(const std::string& ein, const std::string& aus) {
+    phonikon::Projekt p = NeuesProjekt(',');
+    if (!Oeffnen(p, ein)) return kFehler;
+    if (auto fehler = phonikon::Projekt_SpeichernUnter(p, aus)) {
+        Fehler(aus, *fehler);
+        return kFehler;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) return Aufruffehler();
+    const std::string befehl = args[0];
+    std::vector<std::string> dateien;
+    char dezimal = ',';
+    for (size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "--dezimal" && befehl == "protokoll") {
+            if (i + 1 >= args.size() || (args[i + 1] != "," && args[i + 1] != "."))
+                return Aufruffehler();
+            dezimal = args[++i][0];
+        } else {
+            dateien.push_back(args[i]);
+        }
+    }
+    std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
+    if (befehl == "protokoll" && !dateien.empty()) return Protokolle(dateien, dezimal);
+    if (befehl == "json" && !dateien.empty()) return Json(dateien);
+    if (befehl == "kopie" && dateien.size() == 2) return Kopie(dateien[0], dateien[1]);
+    return Aufruffehler();
+}

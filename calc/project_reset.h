@@ -1,0 +1,13 @@
+#pragma once
+
+#include "calc/project_state.h"
+
+namespace phonikon {
+
+// Establishes the defaults of a new project in the model and the window texts, then calculates.
+void Projekt_Zuruecksetzen(Projekt& p);
+
+// The text of a reset numeric field: the value with two decimals ("0,00", "1,00").
+std::string ZweiDezimalen(long double x, char sep);
+
+}  // namespace phonikon

@@ -1,0 +1,97 @@
+#include "calc/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace phonikon {
+namespace {
+
+struct FixedCase {
+    long double x;
+    int p, d;
+    const char* text;
+};
+
+TEST(NumberText, FixedFormatRoundsToTheCoarserLimit) {
+    const FixedCase cases[] = {
+        {52.0668L, 4, 1, "52,1"},  {104.56L, 3, 1, "105,0"}, {12.345L, 3, 2, "12,30"},
+        {50.9947L, 3, 1, "51,0"},  {-5, 3, 1, "-5,0"},       {0, 3, 1, "0,0"},
+        {0.04L, 3, 1, "0,0"},      {0.05L, 3, 1, "0,1"},     {-0.04L, 3, 1, "0,0"},
+        {999.96L, 4, 1, "1000,0"}, {9.96L, 3, 1, "10,0"},    {0.00123L, 6, 2, "0,00"},
+        {50, 6, 1, "50,0"},        {4, 6, 2, "4,00"},        {1234.5L, 3, 1, "1,23E+03"},
+        {999.6L, 3, 1, "1E+03"},   {64.675L, 3, 1, "64,7"},  {0.125L, 2, 2, "0,13"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatFixed(c.x, c.p, c.d, ','), c.text) << static_cast<double>(c.x);
+    EXPECT_EQ(FormatFixed(52.0668L, 4, 1, '.'), "52.1");
+    EXPECT_EQ(FormatResultLabel(50.9947L, ','), "51,0 [dB]");
+}
+
+TEST(NumberText, GeneralFormIsShortestWithFifteenDigits) {
+    EXPECT_EQ(FormatGeneral(17.5L, ','), "17,5");
+    EXPECT_EQ(FormatGeneral(1800, ','), "1800");
+    EXPECT_EQ(FormatGeneral(0, ','), "0");
+    EXPECT_EQ(FormatGeneral(0.1L, '.'), "0.1");
+    EXPECT_EQ(FormatGeneral(2.0L / 3, ','), "0,666666666666667");
+    EXPECT_EQ(FormatGeneral(-3.25L, ','), "-3,25");
+    EXPECT_EQ(FormatGeneral(1e20L, ','), "1E+20");
+    EXPECT_EQ(FormatGeneral(0.00001L, ','), "0,00001");
+    EXPECT_EQ(FormatGeneral(0.000001L, ','), "1E-06");
+}
+
+TEST(NumberText, ParseRealAcceptsOnlyTheUsersNotation) {
+    EXPECT_EQ(*ParseReal("2,5", ','), 2.5L);
+    EXPECT_EQ(*ParseReal(" -2,5 ", ','), -2.5L);
+    EXPECT_EQ(*ParseReal("2.5", '.'), 2.5L);
+    EXPECT_EQ(*ParseReal(",5", ','), 0.5L);
+    EXPECT_EQ(*ParseReal("5,", ','), 5.0L);
+    EXPECT_EQ(*ParseReal("1E3", ','), 1000.0L);
+    EXPECT_EQ(*ParseReal("+1e-2", ','), 0.01L);
+    for (const char* bad : {"", " ", "2.5", "1,2,3", "nan", "inf", "-inf", "0x10", "$10", "1.000,5",
+                            "1e", "e5", ",", "1 2", "1e99999", "--1", "12a"})
+        EXPECT_FALSE(ParseReal(bad, ',')) << bad;
+    EXPECT_FALSE(ParseReal("2,5", '.'));
+    EXPECT_EQ(InvalidRealMessage("1,2,3"), "'1,2,3' ist kein gültiger Fließkommawert");
+}
+
+TEST(NumberText, ParseIntTakesDecimalAndDollarHex) {
+    EXPECT_EQ(*ParseInt("80"), 80);
+    EXPECT_EQ(*ParseInt("  -12"), -12);
+    EXPECT_EQ(*ParseInt("$1F"), 31);
+    EXPECT_EQ(*ParseInt("2147483647"), std::numeric_limits<int>::max());
+    for (const char* bad : {"", "???", "1,5", "1.5", "12 ", "2147483648", "$", "-", "1e3"})
+        EXPECT_FALSE(ParseInt(bad)) << bad;
+}
+
+TEST(NumberText, FileFormsKeepWidthAndPoint) {
+    EXPECT_EQ(FileFix(0, 5, 2), " 0.00");
+    EXPECT_EQ(FileFix(1800, 5, 2), "1800.00");
+    EXPECT_EQ(FileFix(17.5L, 3, 3), "17.500");
+    EXPECT_EQ(FileFix(0, 6, 3), " 0.000");
+    EXPECT_EQ(FileFix(52, 4, 1), "52.0");
+    EXPECT_EQ(FileFix(52.36L, 4, 1), "52.4");
+    EXPECT_EQ(FileFix(350.456L, 5, 2), "350.46");
+    EXPECT_EQ(FileFix(-2.5L, 6, 3), "-2.500");
+    EXPECT_EQ(FileFix(1e300L, 3, 3).size(), 301u + 4u);
+    EXPECT_EQ(FileInt5(85), "   85");
+    EXPECT_EQ(FileInt5(0), "    0");
+    EXPECT_EQ(FileInt5(123456), "123456");
+    EXPECT_EQ(FileInt(-7), "-7");
+    EXPECT_EQ(FileBool(true), "TRUE");
+    EXPECT_EQ(FileBool(false), "FALSE");
+}
+
+TEST(NumberText, FileTokens) {
+    EXPECT_EQ(*ParseFileReal("2.50"), 2.5L);
+    EXPECT_EQ(*ParseFileReal("-1.5E2"), -150.0L);
+    EXPECT_EQ(*ParseFileReal("1e300"), 1e300L);
+    EXPECT_EQ(*ParseFileInt("$FF"), 255);
+    EXPECT_EQ(*ParseFileInt("-3"), -3);
+    for (const char* bad : {"2,50", "nan", "inf", "", "1e99999"})
+        EXPECT_FALSE(ParseFileReal(bad)) << bad;
+    for (const char* bad : {"1.0", "x", "99999999999"}) EXPECT_FALSE(ParseFileInt(bad)) << bad;
+}
+
+}  // namespace
+}  // namespace phonikon
