@@ -24,7 +24,8 @@ void Hintergrund(QWidget* w, QPalette::ColorRole rolle) {
     w->setPalette(pal);
 }
 
-// A path as a polyline with an arrow head at its last point.
+// A path as a polyline from a dot (where the sound meets the element in room 1) to an arrow head
+// (where it is radiated into room 2).
 void Pfeil(QPainter& p, const QColor& farbe, std::initializer_list<QPointF> punkte) {
     const std::vector<QPointF> v(punkte);
     p.setPen(QPen(farbe, 1.6, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
@@ -41,6 +42,7 @@ void Pfeil(QPainter& p, const QColor& farbe, std::initializer_list<QPointF> punk
     p.setPen(Qt::NoPen);
     p.setBrush(farbe);
     p.drawPolygon(kopf, 3);
+    p.drawEllipse(v.front(), 2.2, 2.2);
 }
 
 }  // namespace
@@ -68,7 +70,7 @@ void WegeSchema::paintEvent(QPaintEvent*) {
     p.drawRect(flanke);
 
     const QColor dd(200, 0, 0), ff(0, 128, 0), fd(0, 0, 200), df(160, 0, 160);
-    Pfeil(p, dd, {{20, 20}, {196, 20}});
+    Pfeil(p, dd, {{20, 22}, {196, 22}});
     Pfeil(p, fd, {{44, 58}, {44, 89}, {113, 89}, {113, 46}, {156, 46}});
     Pfeil(p, df, {{66, 40}, {107, 40}, {107, 94}, {172, 94}, {172, 64}});
     Pfeil(p, ff, {{22, 58}, {22, 96}, {198, 96}, {198, 60}});
@@ -81,14 +83,23 @@ void WegeSchema::paintEvent(QPaintEvent*) {
         p.setPen(farbe);
         p.drawText(wo, QString::fromLatin1(text));
     };
-    beschriften(dd, {150, 16}, "Dd");
+    beschriften(dd, {150, 18}, "Dd");
     beschriften(fd, {140, 42}, "Fd");
     beschriften(df, {177, 72}, "Df");
     beschriften(ff, {184, 56}, "Ff");
 
-    schrift.setBold(false);
+    // Element letters: D/F in room 1, d/f in room 2.
+    schrift.setPixelSize(9);
     p.setFont(schrift);
     p.setPen(Qt::black);
+    p.drawText(QRectF(88, 4, 12, 12), Qt::AlignCenter, "D");
+    p.drawText(QRectF(120, 4, 12, 12), Qt::AlignCenter, "d");
+    p.drawText(QRectF(7, 85, 12, 14), Qt::AlignCenter, "F");
+    p.drawText(QRectF(201, 85, 12, 14), Qt::AlignCenter, "f");
+
+    schrift.setPixelSize(10);
+    schrift.setBold(false);
+    p.setFont(schrift);
     p.drawText(QRectF(6, 100, 96, 16), Qt::AlignCenter, "Raum 1");
     p.drawText(QRectF(118, 100, 96, 16), Qt::AlignCenter, "Raum 2");
 }
