@@ -17,8 +17,8 @@ void Namen_Uebernehmen(Projekt& p);
 std::optional<std::string> Projekt_Neu(Projekt& p);
 
 struct OeffnenErgebnis {
-    std::optional<std::string> fehler;   // I/O message: the open project was left untouched
-    bool fruehereVersion = false;        // show the earlier-format information
+    std::optional<std::string> fehler;        // I/O message: the open project was left untouched
+    bool fruehereVersion = false;             // show the earlier-format information
     std::optional<std::string> rechenfehler;  // conversion message of the final calculation
 };
 
