@@ -1,5 +1,6 @@
 #include "calc/number_text.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -10,29 +11,106 @@ namespace {
 
 // A finite value as sign, significant decimal digits and the position of the decimal point:
 // value = 0.d1d2d3... × 10^exponent (so `exponent` digits stand before the point).
+// The digits live in a fixed buffer: formatting runs at every keystroke and must not allocate.
+class Ziffern {
+  public:
+    bool empty() const { return n_ == 0; }
+    size_t size() const { return n_; }
+    char& operator[](size_t i) { return z_[i]; }
+    char operator[](size_t i) const { return z_[i]; }
+    char back() const { return z_[n_ - 1]; }
+    void push_back(char c) {
+        if (n_ < z_.size()) z_[n_++] = c;
+    }
+    void pop_back() { --n_; }
+    void clear() { n_ = 0; }
+    void resize(size_t n) { n_ = n; }
+    void assign(const char* a, const char* e) {
+        n_ = 0;
+        while (a != e) push_back(*a++);
+    }
+    void insert_front(char c) {
+        for (size_t i = std::min(n_, z_.size() - 1); i > 0; --i) z_[i] = z_[i - 1];
+        z_[0] = c;
+        if (n_ < z_.size()) ++n_;
+    }
+    std::string_view view() const { return {z_.data(), n_}; }
+
+  private:
+    std::array<char, 24> z_{};
+    size_t n_ = 0;
+};
+
 struct Dezimal {
     bool negativ = false;
-    std::string ziffern;  // no leading zeros; empty means zero
+    Ziffern ziffern;  // no leading zeros; empty means zero
     int exponent = 0;
 };
 
 constexpr int kSignifikanteStellen = 18;
 
+constexpr auto kFuenferPotenzen = [] {
+    std::array<std::uint64_t, 28> p{};
+    p[0] = 1;
+    for (size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 5;
+    return p;
+}();
+
+// The 18 digits by exact integer arithmetic: x = m · 2^e, and x · 10^k = m · 5^k · 2^(k+e) fits in
+// 128 bits for the magnitudes a project holds. Rounds to nearest, ties to even, like to_chars.
+bool ZerlegenSchnell(long double betrag, Dezimal& d) {
+    int E = 0;
+    long double f = std::frexp(betrag, &E);  // betrag = f · 2^E, 0.5 <= f < 1
+    const auto m = static_cast<std::uint64_t>(std::ldexp(f, 64));
+    const int e = E - 64;
+    // log10(2) · (E − 1) <= log10(betrag) < log10(2) · E: a first guess, corrected below.
+    int e10 = static_cast<int>(std::floor(0.30102999566398120L * (E - 1)));
+    for (int versuch = 0; versuch < 3; ++versuch) {
+        const int k = kSignifikanteStellen - 1 - e10;
+        const int schiebung = k + e;
+        if (k < 0 || k > 27 || schiebung >= 0 || schiebung < -127) return false;
+        const unsigned __int128 produkt = static_cast<unsigned __int128>(m) * kFuenferPotenzen[k];
+        const int r = -schiebung;
+        unsigned __int128 n = produkt >> r;
+        const unsigned __int128 rest = produkt - (n << r);
+        const unsigned __int128 halb = static_cast<unsigned __int128>(1) << (r - 1);
+        if (rest > halb || (rest == halb && (n & 1))) ++n;
+        constexpr std::uint64_t kUnten = 100000000000000000ull;  // 10^17
+        if (n < kUnten) {
+            --e10;
+            continue;
+        }
+        if (n >= 10 * static_cast<unsigned __int128>(kUnten)) {
+            ++e10;
+            continue;
+        }
+        char buf[24];
+        auto [end, ec] = std::to_chars(buf, buf + sizeof buf, static_cast<std::uint64_t>(n));
+        (void)ec;
+        d.ziffern.assign(buf, end);
+        d.exponent = e10 + 1;
+        return true;
+    }
+    return false;
+}
+
 Dezimal Zerlegen(long double x) {
     Dezimal d;
     if (x == 0 || !std::isfinite(x)) return d;
     d.negativ = x < 0;
-    char buf[64];
-    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, std::fabs(x),
-                                   std::chars_format::scientific, kSignifikanteStellen - 1);
-    (void)ec;
-    std::string_view s(buf, end - buf);  // "d.ddddde+XX"
-    auto e = s.find('e');
-    for (char c : s.substr(0, e))
-        if (c != '.') d.ziffern.push_back(c);
-    int exp10 = 0;
-    std::from_chars(s.data() + e + (s[e + 1] == '+' ? 2 : 1), s.data() + s.size(), exp10);
-    d.exponent = exp10 + 1;
+    if (!ZerlegenSchnell(std::fabs(x), d)) {
+        char buf[64];
+        auto [end, ec] = std::to_chars(buf, buf + sizeof buf, std::fabs(x),
+                                       std::chars_format::scientific, kSignifikanteStellen - 1);
+        (void)ec;
+        std::string_view s(buf, end - buf);  // "d.ddddde+XX"
+        auto e = s.find('e');
+        for (char c : s.substr(0, e))
+            if (c != '.') d.ziffern.push_back(c);
+        int exp10 = 0;
+        std::from_chars(s.data() + e + (s[e + 1] == '+' ? 2 : 1), s.data() + s.size(), exp10);
+        d.exponent = exp10 + 1;
+    }
     while (!d.ziffern.empty() && d.ziffern.back() == '0') d.ziffern.pop_back();
     return d;
 }
@@ -53,9 +131,9 @@ void Runden(Dezimal& d, int stellen) {
         if (i >= 0) {
             ++d.ziffern[i];
         } else {
-            d.ziffern.insert(d.ziffern.begin(), '1');
+            d.ziffern.insert_front('1');
             d.ziffern.pop_back();
-            if (d.ziffern.empty()) d.ziffern = "1";
+            if (d.ziffern.empty()) d.ziffern.push_back('1');
             ++d.exponent;
         }
     }
@@ -89,7 +167,7 @@ std::string Exponentenform(const Dezimal& d, char sep) {
     s.push_back(ZifferAn(d, 0));
     if (d.ziffern.size() > 1) {
         s.push_back(sep);
-        s.append(d.ziffern, 1, std::string::npos);
+        s.append(d.ziffern.view().substr(1));
     }
     int e = d.exponent - 1;
     s += e < 0 ? "E-" : "E+";
@@ -104,31 +182,54 @@ bool IstLeer(char c) {
 
 // Grammar shared by screen and file reals: [+-] digits [sep digits] [(E|e) [+-] digits].
 std::optional<long double> RealAusText(std::string_view s, char sep) {
-    std::string normal;
-    normal.reserve(s.size());
     size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) normal.push_back(s[i++]);
-    int mantisse = 0;
-    while (i < s.size() && s[i] >= '0' && s[i] <= '9') normal.push_back(s[i++]), ++mantisse;
+    const bool negativ = i < s.size() && s[i] == '-';
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    const size_t anfang = i;
+
+    // Plain decimal texts with up to 19 significant digits are digits / 10^n with both exact in
+    // the extended format, so the one division rounds exactly as a full conversion would.
+    std::uint64_t ziffern = 0;
+    int mantisse = 0, signifikant = 0, nachkomma = 0;
+    auto ziffer = [&](bool hinterKomma) {
+        const char c = s[i++];
+        ++mantisse;
+        if (signifikant == 0 && c == '0' && !hinterKomma) return;
+        ++signifikant;
+        if (signifikant <= 19) ziffern = ziffern * 10 + (c - '0');
+        if (hinterKomma) ++nachkomma;
+    };
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9') ziffer(false);
+    const size_t komma = i;
     if (i < s.size() && s[i] == sep) {
-        normal.push_back('.');
         ++i;
-        while (i < s.size() && s[i] >= '0' && s[i] <= '9') normal.push_back(s[i++]), ++mantisse;
+        while (i < s.size() && s[i] >= '0' && s[i] <= '9') ziffer(true);
     }
     if (mantisse == 0) return std::nullopt;
+    bool mitExponent = false;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        normal.push_back('e');
+        mitExponent = true;
         ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-')) normal.push_back(s[i++]);
-        int exponent = 0;
-        while (i < s.size() && s[i] >= '0' && s[i] <= '9') normal.push_back(s[i++]), ++exponent;
-        if (exponent == 0) return std::nullopt;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+        const size_t exponentAnfang = i;
+        while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i;
+        if (i == exponentAnfang) return std::nullopt;
     }
     if (i != s.size()) return std::nullopt;
-    // from_chars does not accept a leading '+'.
-    const char* first = normal.data() + (normal[0] == '+' ? 1 : 0);
+
+    if (!mitExponent && signifikant <= 19 && nachkomma <= 27) {
+        long double zehner = 1;
+        for (int n = 0; n < nachkomma; ++n) zehner *= 10;
+        const long double v = static_cast<long double>(ziffern) / zehner;
+        return negativ ? -v : v;
+    }
+
+    // Everything else through the library, with the separator as '.' (from_chars takes no '+').
+    std::string normal(s.substr(anfang));
+    if (komma < s.size() && s[komma] == sep) normal[komma - anfang] = '.';
+    if (negativ) normal.insert(normal.begin(), '-');
     long double v = 0;
-    auto [end, ec] = std::from_chars(first, normal.data() + normal.size(), v);
+    auto [end, ec] = std::from_chars(normal.data(), normal.data() + normal.size(), v);
     if (ec != std::errc() || end != normal.data() + normal.size() || !std::isfinite(v))
         return std::nullopt;
     return v;
@@ -165,9 +266,76 @@ std::optional<long long> GanzzahlAusText(std::string_view s) {
     return wert;
 }
 
+constexpr auto kZehnerPotenzen = [] {
+    std::array<long double, 20> p{};
+    p[0] = 1;
+    for (size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 10;
+    return p;
+}();
+
+// The usual case of FormatFixed without the 18-digit expansion: scale to the rounding position,
+// round half up. Gives up (nullopt) wherever the expansion could decide otherwise: values near a
+// power of ten or near a tie, very large or small values, and the exponent form.
+std::optional<std::string> FestkommaSchnell(long double x, int precision, int decimals, char sep) {
+    const long double betrag = std::fabs(x);
+    if (!(betrag >= 1e-4L && betrag < 1e9L) || decimals > 9) return std::nullopt;
+    int stellen = -3;  // digits before the point: 10^(stellen-1) <= betrag < 10^stellen
+    while (stellen < 9 &&
+           betrag >= (stellen >= 0 ? kZehnerPotenzen[stellen] : 1 / kZehnerPotenzen[-stellen]))
+        ++stellen;
+    const long double grenze =
+        stellen >= 0 ? kZehnerPotenzen[stellen] : 1 / kZehnerPotenzen[-stellen];
+    if (std::fabs(betrag / grenze - 1) < 1e-14L || std::fabs(betrag * 10 / grenze - 1) < 1e-14L)
+        return std::nullopt;
+    const int q = std::min(precision - stellen, decimals);  // decimals kept by the rounding
+    if (q < -9) return std::nullopt;
+    const long double y = q >= 0 ? betrag * kZehnerPotenzen[q] : betrag / kZehnerPotenzen[-q];
+    if (y >= 1e9L) return std::nullopt;
+    auto n = static_cast<std::uint64_t>(y);
+    const long double rest = y - n;
+    if (std::fabs(rest - 0.5L) < 1e-9L) return std::nullopt;
+    if (rest > 0.5L) ++n;
+    char buf[48];
+    char* ende = std::to_chars(buf, buf + 24, n).ptr;
+    int ziffern = static_cast<int>(ende - buf);
+    if (n != 0 && ziffern - q > precision) return std::nullopt;  // exponent form
+    std::string s;
+    s.reserve(24);
+    if (x < 0 && n != 0) s.push_back('-');
+    if (q <= 0) {
+        s.append(buf, ende);
+        if (n != 0) s.append(-q, '0');
+        if (decimals > 0) {
+            s.push_back(sep);
+            s.append(decimals, '0');
+        }
+        return s;
+    }
+    if (ziffern <= q) {  // pad to "0,00ddd"
+        std::string_view z(buf, ziffern);
+        s += '0';
+        s.push_back(sep);
+        s.append(q - ziffern, '0');
+        s.append(z);
+    } else {
+        s.append(buf, ziffern - q);
+        s.push_back(sep);
+        s.append(buf + ziffern - q, q);
+    }
+    s.append(decimals - q, '0');
+    return s;
+}
+
 }  // namespace
 
 std::string FormatFixed(long double x, int precision, int decimals, char sep) {
+    if (!std::isfinite(x)) return "0";
+    if (auto text = FestkommaSchnell(x, precision, decimals, sep)) return *std::move(text);
+    return detail::FormatFixedAusEntwicklung(x, precision, decimals, sep);
+}
+
+std::string detail::FormatFixedAusEntwicklung(long double x, int precision, int decimals,
+                                              char sep) {
     if (!std::isfinite(x)) return "0";
     Dezimal d = Zerlegen(x);
     Runden(d, std::min(precision, d.exponent + decimals));

@@ -46,4 +46,10 @@ std::string FileBool(bool b);  // "TRUE" / "FALSE"
 std::optional<long double> ParseFileReal(std::string_view token);
 std::optional<long long> ParseFileInt(std::string_view token);
 
+namespace detail {
+// FormatFixed always through the full 18-digit expansion (FormatFixed takes a shortcut for
+// everyday values; the tests hold the two together).
+std::string FormatFixedAusEntwicklung(long double x, int precision, int decimals, char sep);
+}  // namespace detail
+
 }  // namespace phonikon

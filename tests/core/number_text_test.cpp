@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
+#include <cstring>
 #include <limits>
+#include <random>
 
 namespace phonikon {
 namespace {
@@ -91,6 +95,45 @@ TEST(NumberText, FileTokens) {
     for (const char* bad : {"2,50", "nan", "inf", "", "1e99999"})
         EXPECT_FALSE(ParseFileReal(bad)) << bad;
     for (const char* bad : {"1.0", "x", "99999999999"}) EXPECT_FALSE(ParseFileInt(bad)) << bad;
+}
+
+}  // namespace
+}  // namespace phonikon
+
+namespace phonikon {
+namespace {
+
+// The digits behind every text are the correctly rounded 18-digit expansion, whatever path
+// computes them; compared through the values the texts stand for.
+TEST(NumberText, DigitsMatchTheCorrectlyRoundedExpansion) {
+    std::mt19937_64 zufall(1234);
+    std::uniform_real_distribution<double> exponent(-9, 14);
+    for (int i = 0; i < 20000; ++i) {
+        long double x = std::pow(10.0L, static_cast<long double>(exponent(zufall)));
+        x *= 1 + static_cast<long double>(zufall() % 1000) / 7919.0L;
+        char buf[64];
+        auto [end, ec] = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, 17);
+        const long double erwartet = *ParseFileReal(std::string_view(buf, end - buf));
+        const long double fest = *ParseFileReal(FormatFixed(x, 18, 30, '.'));
+        ASSERT_EQ(fest, erwartet) << buf;
+    }
+    // The shortcut for everyday values agrees with the full expansion, ties included.
+    std::uniform_int_distribution<int> genauigkeit(1, 7), nachkomma(0, 4);
+    for (int i = 0; i < 200000; ++i) {
+        long double x = std::pow(10.0L, static_cast<long double>(exponent(zufall)) / 2 - 2);
+        if (i % 3 == 0) x = std::round(x * 1000) / 1000 + 0.0005L;  // near ties
+        if (i % 2) x = -x;
+        const int p = genauigkeit(zufall), d = nachkomma(zufall);
+        ASSERT_EQ(FormatFixed(x, p, d, ','), detail::FormatFixedAusEntwicklung(x, p, d, ','))
+            << static_cast<double>(x) << " " << p << " " << d;
+    }
+    // Plain decimal texts read exactly as a full conversion reads them.
+    for (const char* text : {"0.1", "4.35", "123456.789", "0.000123", "9999999999999999999",
+                             "1.0000000000000000001", "50", "0.0"}) {
+        long double v = 0;
+        std::from_chars(text, text + std::strlen(text), v);
+        EXPECT_EQ(*ParseFileReal(text), v) << text;
+    }
 }
 
 }  // namespace
