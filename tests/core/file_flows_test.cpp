@@ -14,6 +14,7 @@
 #include "calc/calculation.h"
 #include "calc/project_reset.h"
 #include "projectfile/project_file.h"
+#include "temp_folder.h"
 #include "worked_example.h"
 
 namespace phonikon {
@@ -152,29 +153,8 @@ Projekt MuehlbachDecke() {
     return p;
 }
 
-class Dateiablauf : public ::testing::Test {
+class Dateiablauf : public test::MitTempOrdner {
   protected:
-    void SetUp() override {
-        std::string muster = (fs::temp_directory_path() / "phonikon-ff-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(muster.data()), nullptr);
-        ordner_ = muster;
-    }
-    void TearDown() override { fs::remove_all(ordner_); }
-
-    std::string Pfad(const std::string& name) const { return (ordner_ / name).string(); }
-
-    static std::string Inhalt(const std::string& pfad) {
-        std::ifstream in(pfad, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-    static void Schreiben(const std::string& pfad, const std::string& inhalt) {
-        std::ofstream(pfad, std::ios::binary) << inhalt;
-    }
-    std::size_t AnzahlDateien() const {
-        return static_cast<std::size_t>(
-            std::distance(fs::directory_iterator(ordner_), fs::directory_iterator()));
-    }
-
     // Saves `p` under `name` and opens that file into a fresh program state.
     Projekt GespeichertUndGeoeffnet(Projekt p, const std::string& name, char sep = ',') {
         EXPECT_FALSE(Projekt_SpeichernUnter(p, Pfad(name)));
@@ -185,8 +165,6 @@ class Dateiablauf : public ::testing::Test {
         EXPECT_FALSE(ergebnis.rechenfehler);
         return q;
     }
-
-    fs::path ordner_;
 };
 
 // The example files are the writer's output for the two projects above; with

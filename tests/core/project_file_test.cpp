@@ -18,6 +18,7 @@
 #include "calc/project_reset.h"
 #include "projectfile/cp1252.h"
 #include "projectfile/file_flows.h"
+#include "temp_folder.h"
 #include "worked_example.h"
 
 namespace phonikon {
@@ -429,24 +430,7 @@ TEST(Cp1252, NamesThatTheCodePageCannotHoldComeBackWithQuestionMarks) {
     EXPECT_EQ(q.Fenster.edit_Projekt, "Straße ?");
 }
 
-class ProjektdateiAufDisk : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        std::string muster = (fs::temp_directory_path() / "phonikon-pf-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(muster.data()), nullptr);
-        ordner_ = muster;
-    }
-    void TearDown() override { fs::remove_all(ordner_); }
-
-    std::string Pfad(const std::string& name) const { return (ordner_ / name).string(); }
-
-    static std::string Inhalt(const std::string& pfad) {
-        std::ifstream in(pfad, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-
-    fs::path ordner_;
-};
+using ProjektdateiAufDisk = test::MitTempOrdner;
 
 TEST_F(ProjektdateiAufDisk, WrittenFileHoldsTheTextAndReadsBack) {
     const Projekt p = Vollprojekt();
@@ -454,7 +438,7 @@ TEST_F(ProjektdateiAufDisk, WrittenFileHoldsTheTextAndReadsBack) {
     ASSERT_FALSE(Projektdatei_Schreiben(pfad, p));
     ASSERT_FALSE(Projektdatei_Schreiben(pfad, p));  // replaces the existing file
     EXPECT_EQ(Inhalt(pfad), Projektdatei_Text(p));
-    EXPECT_EQ(std::distance(fs::directory_iterator(ordner_), fs::directory_iterator()), 1);
+    EXPECT_EQ(AnzahlDateien(), 1u);
     Projekt q;
     Projekt_Zuruecksetzen(q);
     ASSERT_FALSE(Projektdatei_Lesen(pfad, q));
@@ -492,7 +476,7 @@ TEST_F(ProjektdateiAufDisk, OpenAndWriteErrorsHaveGermanMessages) {
     EXPECT_EQ(DateiFehlermeldung(ENOSPC, ""), "Kapazität der Diskette/Festplatte erschöpft");
     EXPECT_EQ(DateiFehlermeldung(EIO, ""), "I/O-Fehler 5");
     // Nothing but the directory and the large file is left behind.
-    EXPECT_EQ(std::distance(fs::directory_iterator(ordner_), fs::directory_iterator()), 2);
+    EXPECT_EQ(AnzahlDateien(), 2u);
 }
 
 TEST_F(ProjektdateiAufDisk, GarbageEndsQuicklyWithAnErrorOrAProject) {
