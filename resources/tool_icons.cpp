@@ -125,7 +125,7 @@ class GezeichnetesSymbol : public QIconEngine {
                 p.drawLine(QPointF(14, 29), QPointF(18, 29));
                 break;
             }
-            default: {  // a plain question mark, never expected: every other symbol has a source
+            default: {  // a plain question mark: the help button
                 QFont f = p.font();
                 f.setPixelSize(26);
                 f.setBold(true);
@@ -169,9 +169,8 @@ QIcon WerkzeugSymbol(Werkzeug w) {
         case Werkzeug::Berechnungsgrundlagen:
             return Gezeichnet(w);
         case Werkzeug::Praxistipps:
+        case Werkzeug::Hilfe:  // desktop themes draw "help-browser" too differently to rely on
             return Gezeichnet(w);
-        case Werkzeug::Hilfe:
-            return QIcon::fromTheme("help-browser", Standard(QStyle::SP_DialogHelpButton));
     }
     return Gezeichnet(w);
 }
