@@ -29,10 +29,11 @@ int main(int argc, char* argv[]) {
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexte);
 
-    phonikon::TSimplifiedModel fenster(Dezimaltrenner());
-    phonikon::Projekt& p = fenster.projekt();
-    p.StartVerzeichnis = QFile::encodeName(QDir::currentPath()).toStdString();
-    p.ProjektVerzeichnis = p.StartVerzeichnis + "/Projektdaten";
+    // The one project of this run; the windows show it and forward the user's actions to it.
+    phonikon::Projekt projekt(Dezimaltrenner());
+    phonikon::TSimplifiedModel fenster(projekt);
+    projekt.StartVerzeichnis = QFile::encodeName(QDir::currentPath()).toStdString();
+    projekt.ProjektVerzeichnis = projekt.StartVerzeichnis + "/Projektdaten";
     fenster.show();
     return app.exec();
 }

@@ -24,8 +24,8 @@
 
 namespace phonikon {
 
-TSimplifiedModel::TSimplifiedModel(char dezimal, QWidget* parent)
-    : QMainWindow(parent), p_(dezimal) {
+TSimplifiedModel::TSimplifiedModel(Projekt& projekt, QWidget* parent)
+    : QMainWindow(parent), p_(projekt) {
     setObjectName("SimplifiedModel");
     setWindowTitle(" Phonikon (Version 2.1)");
     // The window's standard font of 8 points keeps the four blocks readable at 784 × 657.

@@ -50,7 +50,8 @@ class TSimplifiedModel : public QMainWindow {
     Q_OBJECT
   public:
     // `dezimal` is the user's decimal separator for every number text of the window.
-    explicit TSimplifiedModel(char dezimal, QWidget* parent = nullptr);
+    // The window shows and edits `projekt`, which the application owns and which outlives it.
+    explicit TSimplifiedModel(Projekt& projekt, QWidget* parent = nullptr);
     ~TSimplifiedModel() override;
 
     Projekt& projekt() { return p_; }
@@ -116,7 +117,7 @@ class TSimplifiedModel : public QMainWindow {
     void Fehler(const QString& text);
     QString Dateidialog(bool speichern);
 
-    Projekt p_;
+    Projekt& p_;
     ProtocolWindow* Form_C_ = nullptr;
     std::vector<std::string> gezeigtesProtokoll_;
     std::array<std::string, 5> gezeigteStoesse_;

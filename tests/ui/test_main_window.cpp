@@ -117,7 +117,14 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
   private:
+    std::unique_ptr<Projekt> projekt;  // declared first: the window goes before its project
     std::unique_ptr<TSimplifiedModel> w;
+
+    void NeuesFenster(char dezimal) {
+        w.reset();
+        projekt = std::make_unique<Projekt>(dezimal);
+        w = std::make_unique<TSimplifiedModel>(*projekt);
+    }
     QTemporaryDir ordner;
 
     template <class T>
@@ -196,7 +203,7 @@ class TestMainWindow : public QObject {
 
   private slots:
     void init() {
-        w = std::make_unique<TSimplifiedModel>(',');
+        NeuesFenster(',');
         w->projekt().ProjektVerzeichnis = ordner.path().toStdString();
         w->show();
         w->activateWindow();
@@ -244,7 +251,7 @@ class TestMainWindow : public QObject {
 
         // With "." as separator a "," is typed as ".".
         w->projekt().Gespeichert = 1;
-        w = std::make_unique<TSimplifiedModel>('.');
+        NeuesFenster('.');
         w->show();
         QCOMPARE(Feld("edit_A")->text(), QString("0.00"));
         Tippen("edit_A", "1,5x");
@@ -591,7 +598,7 @@ class TestMainWindow : public QObject {
         QVERIFY(QFile::exists(Pfad("vor_dem_schliessen.dat")));
 
         // "Nein": closed without saving.
-        w = std::make_unique<TSimplifiedModel>(',');
+        NeuesFenster(',');
         w->show();
         Tippen("edit_A", "10");
         dialoge.Dann(Dialoge::Knopf("&Nein"));
