@@ -24,7 +24,9 @@ TEST(ProjektdateiMuell, TenMegabytesOfGarbageEndQuickly) {
         Projekt p;
         Projekt_Zuruecksetzen(p);
         auto fehler = Projektdatei_LesenAusText(text, p);
-        if (fehler) EXPECT_EQ(*fehler, "Ungültige numerische Eingabe");
+        if (fehler) {
+            EXPECT_EQ(*fehler, "Ungültige numerische Eingabe");
+        }
     }
 }
 
