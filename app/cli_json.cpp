@@ -12,8 +12,10 @@ void Zahl(std::string& out, long double x) {
         out += "null";
         return;
     }
+    // JSON readers take doubles: 17 significant digits of the double keep every bit they can hold.
     char buf[64];
-    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, 17);
+    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, static_cast<double>(x),
+                                   std::chars_format::general, 17);
     (void)ec;
     out.append(buf, end);
 }

@@ -8,7 +8,8 @@
 namespace phonikon {
 
 // {"vollstaendig":…,"meldungen":[…],"R_w_Bau":…,"DnTw_12":…,"DnTw_21":…,"R_Dd":…,
-//  "R_Anteil":[5],"K_ij":[4×[Ff,Fd,Df]],"R_ij":[4×[Ff,Fd,Df]]}; reals with 17 significant digits.
+//  "R_Anteil":[5],"K_ij":[4×[Ff,Fd,Df]],"R_ij":[4×[Ff,Fd,Df]]}; reals as doubles with 17
+//  significant digits.
 std::string ErgebnisJson(const Projekt& p);
 
 }  // namespace phonikon

@@ -41,6 +41,7 @@ void Fehler(const std::string& datei, const std::string& meldung) {
 // A project as the program holds it right after start-up.
 phonikon::Projekt NeuesProjekt(char dezimal) {
     phonikon::Projekt p(dezimal);
+    p.SkizzeZeichnen = false;  // nothing here shows it
     phonikon::Projekt_Zuruecksetzen(p);
     phonikon::Skizzenfarben(p);
     phonikon::Berechnen(p);

@@ -293,7 +293,7 @@ std::optional<std::string> Berechnen(Projekt& p) {
             MeldungenAnzeigen(p);
         }
 
-        Skizze_Zeichnen(p);
+        if (p.SkizzeZeichnen) Skizze_Zeichnen(p);
         if (p.ProtokollAktiv) p.Protokoll = Protokoll_Erstellen(p);
         return std::nullopt;
     } catch (const Umwandlungsfehler& fehler) {

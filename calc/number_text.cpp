@@ -273,6 +273,13 @@ constexpr auto kZehnerPotenzen = [] {
     return p;
 }();
 
+// True when `betrag` lies so close to 10^stellen or 10^(stellen−1) that the 18-digit expansion
+// could round it across; exact whole powers of ten are no doubt.
+bool NaheZehnerpotenz(long double betrag, int stellen, long double grenze) {
+    if (stellen >= 1 && betrag == kZehnerPotenzen[stellen - 1]) return false;
+    return std::fabs(betrag / grenze - 1) < 1e-14L || std::fabs(betrag * 10 / grenze - 1) < 1e-14L;
+}
+
 // The usual case of FormatFixed without the 18-digit expansion: scale to the rounding position,
 // round half up. Gives up (nullopt) wherever the expansion could decide otherwise: values near a
 // power of ten or near a tie, very large or small values, and the exponent form.
@@ -285,8 +292,7 @@ std::optional<std::string> FestkommaSchnell(long double x, int precision, int de
         ++stellen;
     const long double grenze =
         stellen >= 0 ? kZehnerPotenzen[stellen] : 1 / kZehnerPotenzen[-stellen];
-    if (std::fabs(betrag / grenze - 1) < 1e-14L || std::fabs(betrag * 10 / grenze - 1) < 1e-14L)
-        return std::nullopt;
+    if (NaheZehnerpotenz(betrag, stellen, grenze)) return std::nullopt;
     const int q = std::min(precision - stellen, decimals);  // decimals kept by the rounding
     if (q < -9) return std::nullopt;
     const long double y = q >= 0 ? betrag * kZehnerPotenzen[q] : betrag / kZehnerPotenzen[-q];
@@ -326,6 +332,43 @@ std::optional<std::string> FestkommaSchnell(long double x, int precision, int de
     return s;
 }
 
+// The general form from its (at most 15) significant digits.
+std::string AllgemeinAusZiffern(const Dezimal& d, char sep) {
+    if (d.ziffern.empty()) return "0";
+    if (d.exponent > 15 || d.exponent < -4) return Exponentenform(d, sep);
+    int nachkomma = std::max(0, static_cast<int>(d.ziffern.size()) - d.exponent);
+    return Festkomma(d, nachkomma, sep);
+}
+
+// The 15 significant digits of everyday values by one scaling, as FestkommaSchnell does; gives
+// up near powers of ten and near ties, where the full expansion decides.
+bool AllgemeinSchnell(long double x, Dezimal& d) {
+    const long double betrag = std::fabs(x);
+    if (!(betrag >= 1e-4L && betrag < 1e15L)) return false;
+    int stellen = -3;
+    while (stellen < 15 &&
+           betrag >= (stellen >= 0 ? kZehnerPotenzen[stellen] : 1 / kZehnerPotenzen[-stellen]))
+        ++stellen;
+    const long double grenze =
+        stellen >= 0 ? kZehnerPotenzen[stellen] : 1 / kZehnerPotenzen[-stellen];
+    if (NaheZehnerpotenz(betrag, stellen, grenze)) return false;
+    const int q = 15 - stellen;
+    if (q > 19) return false;
+    const long double y = betrag * kZehnerPotenzen[q];
+    auto n = static_cast<std::uint64_t>(y);
+    const long double rest = y - n;
+    if (std::fabs(rest - 0.5L) < 1e-3L) return false;
+    if (rest > 0.5L) ++n;
+    if (n == 0) return false;
+    char buf[24];
+    char* ende = std::to_chars(buf, buf + sizeof buf, n).ptr;
+    d.negativ = x < 0;
+    d.exponent = static_cast<int>(ende - buf) - q;
+    while (ende > buf && ende[-1] == '0') --ende;
+    d.ziffern.assign(buf, ende);
+    return true;
+}
+
 }  // namespace
 
 std::string FormatFixed(long double x, int precision, int decimals, char sep) {
@@ -345,12 +388,16 @@ std::string detail::FormatFixedAusEntwicklung(long double x, int precision, int 
 
 std::string FormatGeneral(long double x, char sep) {
     if (!std::isfinite(x)) return "0";
+    Dezimal d;
+    if (!AllgemeinSchnell(x, d)) return detail::FormatGeneralAusEntwicklung(x, sep);
+    return AllgemeinAusZiffern(d, sep);
+}
+
+std::string detail::FormatGeneralAusEntwicklung(long double x, char sep) {
+    if (!std::isfinite(x)) return "0";
     Dezimal d = Zerlegen(x);
     Runden(d, 15);
-    if (d.ziffern.empty()) return "0";
-    if (d.exponent > 15 || d.exponent < -4) return Exponentenform(d, sep);
-    int nachkomma = std::max(0, static_cast<int>(d.ziffern.size()) - d.exponent);
-    return Festkomma(d, nachkomma, sep);
+    return AllgemeinAusZiffern(d, sep);
 }
 
 std::string FormatResultLabel(long double x, char sep) {

@@ -47,9 +47,10 @@ std::optional<long double> ParseFileReal(std::string_view token);
 std::optional<long long> ParseFileInt(std::string_view token);
 
 namespace detail {
-// FormatFixed always through the full 18-digit expansion (FormatFixed takes a shortcut for
-// everyday values; the tests hold the two together).
+// FormatFixed and FormatGeneral always through the full 18-digit expansion (both take a shortcut
+// for everyday values; the tests hold each pair together).
 std::string FormatFixedAusEntwicklung(long double x, int precision, int decimals, char sep);
+std::string FormatGeneralAusEntwicklung(long double x, char sep);
 }  // namespace detail
 
 }  // namespace phonikon

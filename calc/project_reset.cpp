@@ -10,7 +10,7 @@ std::string ZweiDezimalen(long double x, char sep) {
     return FormatFixed(x, 18, 2, sep);
 }
 
-void Projekt_Zuruecksetzen(Projekt& p) {
+void Projekt_Zuruecksetzen(Projekt& p, bool berechnen) {
     Hauptfenster& f = p.Fenster;
     const char sep = p.Dezimaltrenner;
     const std::string null = ZweiDezimalen(0, sep);
@@ -73,7 +73,7 @@ void Projekt_Zuruecksetzen(Projekt& p) {
 
     p.BerechnungAktiv = 1;
     p.AktSeite = 0;
-    Berechnen(p);
+    if (berechnen) Berechnen(p);
 }
 
 }  // namespace phonikon

@@ -163,6 +163,7 @@ struct Projekt {
     Hauptfenster Fenster;
     std::vector<std::string> Protokoll;  // the text of the results window
     Skizze SkizzenBild;                  // the situation sketch of the last calculation
+    bool SkizzeZeichnen = true;          // false where no window shows the sketch (batch runs)
 };
 
 }  // namespace phonikon

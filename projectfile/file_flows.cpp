@@ -132,7 +132,8 @@ OeffnenErgebnis Projekt_Oeffnen(Projekt& p, const std::string& pfad) {
     // decimal separator.
     Projekt neu = p;
     neu.DateiVersion = 0;
-    Projekt_Zuruecksetzen(neu);
+    // The copy is calculated once it has been read; a run on the empty copy would go unseen.
+    Projekt_Zuruecksetzen(neu, /*berechnen=*/false);
     neu.TBName.clear();
     neu.BerechnungAktiv = 0;
     neu.DateiName = pfad;

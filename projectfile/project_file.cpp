@@ -372,8 +372,10 @@ std::optional<std::string> Projektdatei_Lesen(const std::string& pfad, Projekt& 
         return ZuGrossMeldung();
     }
 
+    // One byte more than the size so that a file read whole ends with a short read: a regular
+    // file reads short only at its end, which saves asking again.
     std::string bytes;
-    bytes.resize(static_cast<std::size_t>(st.st_size));
+    bytes.resize(static_cast<std::size_t>(st.st_size) + 1);
     std::size_t gelesen = 0;
     for (;;) {
         // The file may grow while it is read: read on until its end, but never past the limit.
@@ -384,15 +386,16 @@ std::optional<std::string> Projektdatei_Lesen(const std::string& pfad, Projekt& 
             }
             bytes.resize(std::min(bytes.size() + 4096, kMaxProjektdateiGroesse + 1));
         }
-        const ssize_t n = ::read(fd, bytes.data() + gelesen, bytes.size() - gelesen);
+        const std::size_t angefragt = bytes.size() - gelesen;
+        const ssize_t n = ::read(fd, bytes.data() + gelesen, angefragt);
         if (n < 0) {
             if (errno == EINTR) continue;
             const int fehler = errno;
             ::close(fd);
             return DateiFehlermeldung(fehler, pfad);
         }
-        if (n == 0) break;
         gelesen += static_cast<std::size_t>(n);
+        if (n == 0 || static_cast<std::size_t>(n) < angefragt) break;
     }
     ::close(fd);
     bytes.resize(gelesen);

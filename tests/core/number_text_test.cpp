@@ -126,6 +126,23 @@ TEST(NumberText, DigitsMatchTheCorrectlyRoundedExpansion) {
         const int p = genauigkeit(zufall), d = nachkomma(zufall);
         ASSERT_EQ(FormatFixed(x, p, d, ','), detail::FormatFixedAusEntwicklung(x, p, d, ','))
             << static_cast<double>(x) << " " << p << " " << d;
+        const long double y = x * std::pow(10.0L, static_cast<long double>(i % 13));
+        ASSERT_EQ(FormatGeneral(y, ','), detail::FormatGeneralAusEntwicklung(y, ','))
+            << static_cast<double>(y);
+        const long double kurz = std::round(x * 1000) / 1000;  // few decimals, as files hold them
+        ASSERT_EQ(FormatGeneral(kurz, ','), detail::FormatGeneralAusEntwicklung(kurz, ','));
+    }
+    // Whole powers of ten and their neighbours.
+    for (int k = -6; k <= 16; ++k) {
+        const long double z = std::pow(10.0L, static_cast<long double>(k));
+        for (long double x : {z, std::nextafter(z, 0.0L), std::nextafter(z, 1e30L), z * 0.5L}) {
+            ASSERT_EQ(FormatGeneral(x, ','), detail::FormatGeneralAusEntwicklung(x, ',')) << k;
+            for (int p = 1; p <= 6; ++p)
+                for (int d = 0; d <= 3; ++d)
+                    ASSERT_EQ(FormatFixed(x, p, d, ','),
+                              detail::FormatFixedAusEntwicklung(x, p, d, ','))
+                        << k << " " << p << " " << d;
+        }
     }
     // Plain decimal texts read exactly as a full conversion reads them.
     for (const char* text : {"0.1", "4.35", "123456.789", "0.000123", "9999999999999999999",
