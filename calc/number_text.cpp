@@ -273,11 +273,37 @@ constexpr auto kZehnerPotenzen = [] {
     return p;
 }();
 
-// True when `betrag` lies so close to 10^stellen or 10^(stellen−1) that the 18-digit expansion
-// could round it across; exact whole powers of ten are no doubt.
-bool NaheZehnerpotenz(long double betrag, int stellen, long double grenze) {
-    if (stellen >= 1 && betrag == kZehnerPotenzen[stellen - 1]) return false;
-    return std::fabs(betrag / grenze - 1) < 1e-14L || std::fabs(betrag * 10 / grenze - 1) < 1e-14L;
+// 10^k for k = -4 … 15, for finding the number of integer digits by comparisons alone.
+constexpr int kKleinsteStelle = -4;
+constexpr auto kStellengrenzen = [] {
+    std::array<long double, 20> p{};
+    for (int k = kKleinsteStelle; k < kKleinsteStelle + 20; ++k)
+        p[k - kKleinsteStelle] = k >= 0 ? kZehnerPotenzen[k] : 1 / kZehnerPotenzen[-k];
+    return p;
+}();
+
+// Digits before the point (10^(stellen−1) <= betrag < 10^stellen) of a value in [1e-4, 1e15);
+// nothing when the value lies so close to a power of ten that the 18-digit expansion could
+// round it across (an exact whole power of ten is no doubt).
+std::optional<int> Stellen(long double betrag) {
+    int i = 0;
+    while (i + 1 < static_cast<int>(kStellengrenzen.size()) && betrag >= kStellengrenzen[i + 1])
+        ++i;
+    const int stellen = i + kKleinsteStelle + 1;
+    const long double unten = kStellengrenzen[i], oben = kStellengrenzen[i + 1];
+    if (stellen >= 1 && betrag == unten) return stellen;
+    if (std::fabs(betrag - unten) < unten * 1e-14L || std::fabs(oben - betrag) < oben * 1e-14L)
+        return std::nullopt;
+    return stellen;
+}
+
+// y rounded half up to a whole number; nothing when y lies within `zweifel` of a tie, where the
+// 18-digit expansion decides. Rounding to nearest (llrint) needs no change of the x87 control
+// word, unlike truncation.
+std::optional<std::uint64_t> GanzGerundet(long double y, long double zweifel) {
+    const long long n = std::llrint(y);
+    if (std::fabs(std::fabs(y - n) - 0.5L) < zweifel) return std::nullopt;
+    return static_cast<std::uint64_t>(n);
 }
 
 // The usual case of FormatFixed without the 18-digit expansion: scale to the rounding position,
@@ -286,21 +312,15 @@ bool NaheZehnerpotenz(long double betrag, int stellen, long double grenze) {
 std::optional<std::string> FestkommaSchnell(long double x, int precision, int decimals, char sep) {
     const long double betrag = std::fabs(x);
     if (!(betrag >= 1e-4L && betrag < 1e9L) || decimals > 9) return std::nullopt;
-    int stellen = -3;  // digits before the point: 10^(stellen-1) <= betrag < 10^stellen
-    while (stellen < 9 &&
-           betrag >= (stellen >= 0 ? kZehnerPotenzen[stellen] : 1 / kZehnerPotenzen[-stellen]))
-        ++stellen;
-    const long double grenze =
-        stellen >= 0 ? kZehnerPotenzen[stellen] : 1 / kZehnerPotenzen[-stellen];
-    if (NaheZehnerpotenz(betrag, stellen, grenze)) return std::nullopt;
-    const int q = std::min(precision - stellen, decimals);  // decimals kept by the rounding
+    const auto stellen = Stellen(betrag);
+    if (!stellen) return std::nullopt;
+    const int q = std::min(precision - *stellen, decimals);  // decimals kept by the rounding
     if (q < -9) return std::nullopt;
     const long double y = q >= 0 ? betrag * kZehnerPotenzen[q] : betrag / kZehnerPotenzen[-q];
     if (y >= 1e9L) return std::nullopt;
-    auto n = static_cast<std::uint64_t>(y);
-    const long double rest = y - n;
-    if (std::fabs(rest - 0.5L) < 1e-9L) return std::nullopt;
-    if (rest > 0.5L) ++n;
+    const auto gerundet = GanzGerundet(y, 1e-9L);
+    if (!gerundet) return std::nullopt;
+    const std::uint64_t n = *gerundet;
     char buf[48];
     char* ende = std::to_chars(buf, buf + 24, n).ptr;
     int ziffern = static_cast<int>(ende - buf);
@@ -345,21 +365,13 @@ std::string AllgemeinAusZiffern(const Dezimal& d, char sep) {
 bool AllgemeinSchnell(long double x, Dezimal& d) {
     const long double betrag = std::fabs(x);
     if (!(betrag >= 1e-4L && betrag < 1e15L)) return false;
-    int stellen = -3;
-    while (stellen < 15 &&
-           betrag >= (stellen >= 0 ? kZehnerPotenzen[stellen] : 1 / kZehnerPotenzen[-stellen]))
-        ++stellen;
-    const long double grenze =
-        stellen >= 0 ? kZehnerPotenzen[stellen] : 1 / kZehnerPotenzen[-stellen];
-    if (NaheZehnerpotenz(betrag, stellen, grenze)) return false;
-    const int q = 15 - stellen;
+    const auto stellen = Stellen(betrag);
+    if (!stellen) return false;
+    const int q = 15 - *stellen;
     if (q > 19) return false;
-    const long double y = betrag * kZehnerPotenzen[q];
-    auto n = static_cast<std::uint64_t>(y);
-    const long double rest = y - n;
-    if (std::fabs(rest - 0.5L) < 1e-3L) return false;
-    if (rest > 0.5L) ++n;
-    if (n == 0) return false;
+    const auto gerundet = GanzGerundet(betrag * kZehnerPotenzen[q], 1e-3L);
+    if (!gerundet || *gerundet == 0) return false;
+    const std::uint64_t n = *gerundet;
     char buf[24];
     char* ende = std::to_chars(buf, buf + sizeof buf, n).ptr;
     d.negativ = x < 0;
