@@ -4,6 +4,8 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 
+#include "calc/number_text.h"
+
 namespace phonikon {
 namespace {
 

@@ -49,9 +49,10 @@ phonikon::Projekt NeuesProjekt(char dezimal) {
     return p;
 }
 
-// Opens one file into `p`; reports and returns false on failure.
+// Opens one file into the fresh project `p` (nothing to protect there, so no copy is taken);
+// reports and returns false on failure.
 bool Oeffnen(phonikon::Projekt& p, const std::string& datei) {
-    auto ergebnis = phonikon::Projekt_Oeffnen(p, datei);
+    auto ergebnis = phonikon::Projekt_Einlesen(p, datei);
     if (ergebnis.fehler) {
         Fehler(datei, *ergebnis.fehler);
         return false;

@@ -412,6 +412,63 @@ std::string detail::FormatGeneralAusEntwicklung(long double x, char sep) {
     return AllgemeinAusZiffern(d, sep);
 }
 
+std::string FormatDouble17(double x) {
+    char buf[40];
+    const double betrag = std::fabs(x);
+    if (betrag >= 1e-4 && betrag < 1e17) {
+        // 17 digits by exact integer arithmetic as in ZerlegenSchnell, ties to even like printf.
+        int E = 0;
+        const double f = std::frexp(betrag, &E);
+        const auto m = static_cast<std::uint64_t>(std::ldexp(f, 53));
+        const int e = E - 53;
+        int e10 = static_cast<int>(std::floor(0.30102999566398120 * (E - 1)));
+        for (int versuch = 0; versuch < 3; ++versuch) {
+            const int k = 16 - e10;
+            const int schiebung = k + e;
+            if (k < 0 || k > 27 || schiebung >= 0 || schiebung < -127) break;
+            const unsigned __int128 produkt =
+                static_cast<unsigned __int128>(m) * kFuenferPotenzen[k];
+            const int r = -schiebung;
+            unsigned __int128 n = produkt >> r;
+            const unsigned __int128 rest = produkt - (n << r);
+            const unsigned __int128 halb = static_cast<unsigned __int128>(1) << (r - 1);
+            if (rest > halb || (rest == halb && (n & 1))) ++n;
+            constexpr std::uint64_t kUnten = 10000000000000000ull;  // 10^16
+            if (n < kUnten) {
+                --e10;
+                continue;
+            }
+            if (n >= 10 * static_cast<unsigned __int128>(kUnten)) {
+                ++e10;
+                continue;
+            }
+            char z[24];
+            const int anzahl = static_cast<int>(
+                std::to_chars(z, z + sizeof z, static_cast<std::uint64_t>(n)).ptr - z);
+            int letzte = anzahl;
+            while (letzte > 0 && z[letzte - 1] == '0') --letzte;
+            std::string s;
+            if (x < 0) s.push_back('-');
+            const int vorKomma = e10 + 1;
+            if (vorKomma <= 0) {  // 0.000ddd
+                s += "0.";
+                s.append(-vorKomma, '0');
+                s.append(z, letzte);
+            } else {
+                s.append(z, vorKomma);
+                if (letzte > vorKomma) {
+                    s.push_back('.');
+                    s.append(z + vorKomma, letzte - vorKomma);
+                }
+            }
+            return s;
+        }
+    }
+    auto [ende, ec] = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, 17);
+    (void)ec;
+    return std::string(buf, ende);
+}
+
 std::string FormatResultLabel(long double x, char sep) {
     return FormatFixed(x, 3, 1, sep) + " [dB]";
 }

@@ -35,6 +35,10 @@ std::string InvalidRealMessage(std::string_view text);
 // hexadecimal digits) up to the end of the text, within the 32-bit signed range.
 std::optional<int> ParseInt(std::string_view text);
 
+// A double with 17 significant digits in C notation ("50.994677385466788", "1.5e-07"), exactly
+// as printf's "%.17g" writes it; for machine-readable output.
+std::string FormatDouble17(double x);
+
 // The forms of the project file (always "." as separator).
 std::string FileFix(long double x, int width, int decimals);  // Fix(w,d)
 std::string FileInt5(long long v);                            // right-aligned in 5 characters

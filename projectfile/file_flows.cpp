@@ -126,34 +126,40 @@ std::optional<std::string> Projekt_Neu(Projekt& p) {
     return rechenfehler;
 }
 
+OeffnenErgebnis Projekt_Einlesen(Projekt& p, const std::string& pfad) {
+    p.DateiVersion = 0;
+    // The project is calculated once it has been read; a run on the empty project would go
+    // unseen.
+    Projekt_Zuruecksetzen(p, /*berechnen=*/false);
+    p.TBName.clear();
+    p.BerechnungAktiv = 0;
+    p.DateiName = pfad;
+    p.Fenster.Datei_sichtbar = true;
+    p.Fenster.label_DatName = pfad;
+
+    OeffnenErgebnis ergebnis;
+    if (auto fehler = Projektdatei_Lesen(pfad, p)) {
+        ergebnis.fehler = std::move(fehler);
+        return ergebnis;
+    }
+    FensterAktualisieren(p);
+    ergebnis.fruehereVersion = p.DateiVersion < 2.0L;
+
+    p.BerechnungAktiv = 1;
+    Skizzenfarben(p);
+    ergebnis.rechenfehler = Berechnen(p);
+    p.Gespeichert = 1;
+    p.Fenster.AktivesBlatt = 0;
+    return ergebnis;
+}
+
 OeffnenErgebnis Projekt_Oeffnen(Projekt& p, const std::string& pfad) {
     // The file is read into a copy, so that a file that cannot be read leaves the open project
     // as it was. The copy keeps what outlives a project: clipboards, folders, protocol state,
     // decimal separator.
     Projekt neu = p;
-    neu.DateiVersion = 0;
-    // The copy is calculated once it has been read; a run on the empty copy would go unseen.
-    Projekt_Zuruecksetzen(neu, /*berechnen=*/false);
-    neu.TBName.clear();
-    neu.BerechnungAktiv = 0;
-    neu.DateiName = pfad;
-    neu.Fenster.Datei_sichtbar = true;
-    neu.Fenster.label_DatName = pfad;
-
-    OeffnenErgebnis ergebnis;
-    if (auto fehler = Projektdatei_Lesen(pfad, neu)) {
-        ergebnis.fehler = std::move(fehler);
-        return ergebnis;
-    }
-    FensterAktualisieren(neu);
-    ergebnis.fruehereVersion = neu.DateiVersion < 2.0L;
-
-    neu.BerechnungAktiv = 1;
-    Skizzenfarben(neu);
-    ergebnis.rechenfehler = Berechnen(neu);
-    neu.Gespeichert = 1;
-    neu.Fenster.AktivesBlatt = 0;
-    p = std::move(neu);
+    OeffnenErgebnis ergebnis = Projekt_Einlesen(neu, pfad);
+    if (!ergebnis.fehler) p = std::move(neu);
     return ergebnis;
 }
 

@@ -27,6 +27,10 @@ struct OeffnenErgebnis {
 // succeeded. On failure `p` stays exactly as it was.
 OeffnenErgebnis Projekt_Oeffnen(Projekt& p, const std::string& pfad);
 
+// The same flow without the protecting copy: `p` is reset and read in place, and after a failed
+// read holds what was read before the failure. For callers whose project is disposable.
+OeffnenErgebnis Projekt_Einlesen(Projekt& p, const std::string& pfad);
+
 // Save as after the dialog: names (if not yet taken over), write, and on success DateiName, the
 // file-name display and Gespeichert := 1. On failure nothing of `p` changes but the name lists.
 std::optional<std::string> Projekt_SpeichernUnter(Projekt& p, const std::string& pfad);

@@ -132,6 +132,22 @@ TEST(NumberText, DigitsMatchTheCorrectlyRoundedExpansion) {
         const long double kurz = std::round(x * 1000) / 1000;  // few decimals, as files hold them
         ASSERT_EQ(FormatGeneral(kurz, ','), detail::FormatGeneralAusEntwicklung(kurz, ','));
     }
+    // Machine-readable doubles as "%.17g" writes them.
+    for (int i = 0; i < 100000; ++i) {
+        double x = static_cast<double>(std::pow(10.0L, static_cast<long double>(exponent(zufall))));
+        x *= 1 + static_cast<double>(zufall() % 100000) / 7919.0;
+        if (i % 4 == 0) x = std::round(x);
+        if (i % 2) x = -x;
+        char buf[40];
+        auto [ende, ec] = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, 17);
+        ASSERT_EQ(FormatDouble17(x), std::string(buf, ende)) << buf;
+    }
+    for (double x : {0.0, 1e-4, 1e17, 1e-5, 0.1, 55.0, 1e16, -2.5})
+        EXPECT_EQ(FormatDouble17(x), [x] {
+            char buf[40];
+            return std::string(
+                buf, std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, 17).ptr);
+        }());
     // Whole powers of ten and their neighbours.
     for (int k = -6; k <= 16; ++k) {
         const long double z = std::pow(10.0L, static_cast<long double>(k));
