@@ -6,17 +6,19 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 jobs=$(nproc)
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
 
 echo "== Build and test"
 bash scripts/build.sh
-QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$jobs"
+QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$jobs" | tee -a "$log"
 
 echo "== Core tests with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPHONIKON_UI=OFF \
   -DPHONIKON_SANITIZE=ON >/dev/null
 cmake --build build-asan
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir build-asan --output-on-failure -j "$jobs"
+  ctest --test-dir build-asan --output-on-failure -j "$jobs" | tee -a "$log"
 
 if [ -f fuzz/CMakeLists.txt ]; then
   echo "== Fuzzing the project-file reader"
@@ -30,3 +32,6 @@ if [ -f fuzz/CMakeLists.txt ]; then
   rm -rf "$corpus"
 fi
 echo "== All tests passed"
+# One closing line over both ctest runs (each failing run has already stopped the script).
+total=$(grep -oE 'tests failed out of [0-9]+' "$log" | awk '{s += $NF} END {print s + 0}')
+echo "$total passed, 0 failed"
