@@ -5,12 +5,16 @@
 //   phonikon-cli kopie EIN.dat AUS.dat                    open and save again
 //
 // Every file is opened as the window opens it (reset, read, refresh, calculate) in a freshly
-// reset project. Exit status: 0 success, 2 a file could not be read or written, 64 wrong usage.
+// reset project of its own; several files are worked on in parallel and reported in order. Exit
+// status: 0 success, 2 a file could not be read or written, 64 wrong usage.
 #include <cstdio>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "app/cli_batch.h"
 #include "app/cli_json.h"
 #include "calc/calculation.h"
 #include "calc/project_reset.h"
@@ -50,56 +54,74 @@ phonikon::Projekt NeuesProjekt(char dezimal) {
 }
 
 // Opens one file into the fresh project `p` (nothing to protect there, so no copy is taken);
-// reports and returns false on failure.
-bool Oeffnen(phonikon::Projekt& p, const std::string& datei) {
+// returns the German message on failure.
+std::optional<std::string> Oeffnen(phonikon::Projekt& p, const std::string& datei) {
     auto ergebnis = phonikon::Projekt_Einlesen(p, datei);
-    if (ergebnis.fehler) {
-        Fehler(datei, *ergebnis.fehler);
-        return false;
-    }
-    if (ergebnis.rechenfehler) {
-        Fehler(datei, *ergebnis.rechenfehler);
-        return false;
-    }
-    return true;
+    if (ergebnis.fehler) return ergebnis.fehler;
+    return ergebnis.rechenfehler;
 }
 
-void Schreiben(const std::string& text) {
-    std::fwrite(text.data(), 1, text.size(), stdout);
-}
+// Prints one file's result in the order of the files; a failed file sets the exit status.
+class Ausgabe {
+  public:
+    void operator()(const std::string& datei, const phonikon::Stapelergebnis& ergebnis) {
+        if (!ergebnis.fehler.empty()) {
+            Fehler(datei, ergebnis.fehler);
+            status_ = kFehler;
+            return;
+        }
+        std::fwrite(ergebnis.ausgabe.data(), 1, ergebnis.ausgabe.size(), stdout);
+    }
+    int status() const { return status_; }
+
+  private:
+    int status_ = 0;
+};
 
 int Protokolle(const std::vector<std::string>& dateien, char dezimal) {
-    int status = 0;
-    for (const auto& datei : dateien) {
-        phonikon::Projekt p = NeuesProjekt(dezimal);
-        if (!Oeffnen(p, datei)) {
-            status = kFehler;
-            continue;
-        }
-        std::string text;
-        for (const auto& zeile : phonikon::Protokoll_Erstellen(p)) text += zeile + "\n";
-        Schreiben(text);
-    }
-    return status;
+    const phonikon::Projekt leer = NeuesProjekt(dezimal);
+    Ausgabe ausgabe;
+    phonikon::StapelVerarbeiten(
+        dateien,
+        [&leer](const std::string& datei) {
+            phonikon::Projekt p = leer;
+            phonikon::Stapelergebnis e;
+            if (auto fehler = Oeffnen(p, datei)) {
+                e.fehler = *fehler;
+                return e;
+            }
+            for (const auto& zeile : phonikon::Protokoll_Erstellen(p)) e.ausgabe += zeile + "\n";
+            return e;
+        },
+        std::ref(ausgabe));
+    return ausgabe.status();
 }
 
 int Json(const std::vector<std::string>& dateien) {
-    int status = 0;
     const phonikon::Projekt leer = NeuesProjekt('.');
-    for (const auto& datei : dateien) {
-        phonikon::Projekt p = leer;
-        if (!Oeffnen(p, datei)) {
-            status = kFehler;
-            continue;
-        }
-        Schreiben(phonikon::ErgebnisJson(p) + "\n");
-    }
-    return status;
+    Ausgabe ausgabe;
+    phonikon::StapelVerarbeiten(
+        dateien,
+        [&leer](const std::string& datei) {
+            phonikon::Projekt p = leer;
+            phonikon::Stapelergebnis e;
+            if (auto fehler = Oeffnen(p, datei)) {
+                e.fehler = *fehler;
+                return e;
+            }
+            e.ausgabe = phonikon::ErgebnisJson(p) + "\n";
+            return e;
+        },
+        std::ref(ausgabe));
+    return ausgabe.status();
 }
 
 int Kopie(const std::string& ein, const std::string& aus) {
     phonikon::Projekt p = NeuesProjekt(',');
-    if (!Oeffnen(p, ein)) return kFehler;
+    if (auto fehler = Oeffnen(p, ein)) {
+        Fehler(ein, *fehler);
+        return kFehler;
+    }
     if (auto fehler = phonikon::Projekt_SpeichernUnter(p, aus)) {
         Fehler(aus, *fehler);
         return kFehler;
