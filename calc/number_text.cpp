@@ -1,6 +1,7 @@
 #include "calc/number_text.h"
 
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -49,6 +50,13 @@ struct Dezimal {
 
 constexpr int kSignifikanteStellen = 18;
 
+constexpr auto kZehnerPotenzenGanz = [] {
+    std::array<std::uint64_t, 19> p{};
+    p[0] = 1;
+    for (size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 10;
+    return p;
+}();
+
 constexpr auto kFuenferPotenzen = [] {
     std::array<std::uint64_t, 28> p{};
     p[0] = 1;
@@ -56,42 +64,55 @@ constexpr auto kFuenferPotenzen = [] {
     return p;
 }();
 
-// The 18 digits by exact integer arithmetic: x = m · 2^e, and x · 10^k = m · 5^k · 2^(k+e) fits in
-// 128 bits for the magnitudes a project holds. Rounds to nearest, ties to even, like to_chars.
-bool ZerlegenSchnell(long double betrag, Dezimal& d) {
-    int E = 0;
-    long double f = std::frexp(betrag, &E);  // betrag = f · 2^E, 0.5 <= f < 1
-    const auto m = static_cast<std::uint64_t>(std::ldexp(f, 64));
-    const int e = E - 64;
-    // log10(2) · (E − 1) <= log10(betrag) < log10(2) · E: a first guess, corrected below.
-    int e10 = static_cast<int>(std::floor(0.30102999566398120L * (E - 1)));
+// `stellen` significant digits of m · 2^e (m < 2^64) by exact integer arithmetic: m · 2^e · 10^k
+// = m · 5^k · 2^(k+e) fits in 128 bits for the magnitudes a project holds. Rounds to nearest,
+// ties to even, like to_chars and printf. Gives the digits as one whole number and the exponent
+// of the first digit (value = n · 10^(e10 + 1 − stellen)); nothing outside that range.
+bool ExakteZiffern(std::uint64_t m, int e, int stellen, std::uint64_t& n, int& e10) {
+    // log10(2) · (E − 1) <= log10(value) < log10(2) · E with E = e + 64 at most: a first guess,
+    // corrected below.
+    const int E = e + 64 - std::countl_zero(m);
+    e10 = static_cast<int>(std::floor(0.30102999566398120L * (E - 1)));
+    const std::uint64_t unten = static_cast<std::uint64_t>(kZehnerPotenzenGanz[stellen - 1]);
     for (int versuch = 0; versuch < 3; ++versuch) {
-        const int k = kSignifikanteStellen - 1 - e10;
+        const int k = stellen - 1 - e10;
         const int schiebung = k + e;
         if (k < 0 || k > 27 || schiebung >= 0 || schiebung < -127) return false;
         const unsigned __int128 produkt = static_cast<unsigned __int128>(m) * kFuenferPotenzen[k];
         const int r = -schiebung;
-        unsigned __int128 n = produkt >> r;
-        const unsigned __int128 rest = produkt - (n << r);
+        unsigned __int128 z = produkt >> r;
+        const unsigned __int128 rest = produkt - (z << r);
         const unsigned __int128 halb = static_cast<unsigned __int128>(1) << (r - 1);
-        if (rest > halb || (rest == halb && (n & 1))) ++n;
-        constexpr std::uint64_t kUnten = 100000000000000000ull;  // 10^17
-        if (n < kUnten) {
+        if (rest > halb || (rest == halb && (z & 1))) ++z;
+        if (z < unten) {
             --e10;
             continue;
         }
-        if (n >= 10 * static_cast<unsigned __int128>(kUnten)) {
+        if (z >= 10 * static_cast<unsigned __int128>(unten)) {
             ++e10;
             continue;
         }
-        char buf[24];
-        auto [end, ec] = std::to_chars(buf, buf + sizeof buf, static_cast<std::uint64_t>(n));
-        (void)ec;
-        d.ziffern.assign(buf, end);
-        d.exponent = e10 + 1;
+        n = static_cast<std::uint64_t>(z);
         return true;
     }
     return false;
+}
+
+// The 18 digits of the extended value without the library's conversion.
+bool ZerlegenSchnell(long double betrag, Dezimal& d) {
+    int E = 0;
+    const long double f = std::frexp(betrag, &E);  // betrag = f · 2^E, 0.5 <= f < 1
+    std::uint64_t n = 0;
+    int e10 = 0;
+    if (!ExakteZiffern(static_cast<std::uint64_t>(std::ldexp(f, 64)), E - 64, kSignifikanteStellen,
+                       n, e10))
+        return false;
+    char buf[24];
+    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, n);
+    (void)ec;
+    d.ziffern.assign(buf, end);
+    d.exponent = e10 + 1;
+    return true;
 }
 
 Dezimal Zerlegen(long double x) {
@@ -416,35 +437,13 @@ std::string FormatDouble17(double x) {
     char buf[40];
     const double betrag = std::fabs(x);
     if (betrag >= 1e-4 && betrag < 1e17) {
-        // 17 digits by exact integer arithmetic as in ZerlegenSchnell, ties to even like printf.
         int E = 0;
         const double f = std::frexp(betrag, &E);
-        const auto m = static_cast<std::uint64_t>(std::ldexp(f, 53));
-        const int e = E - 53;
-        int e10 = static_cast<int>(std::floor(0.30102999566398120 * (E - 1)));
-        for (int versuch = 0; versuch < 3; ++versuch) {
-            const int k = 16 - e10;
-            const int schiebung = k + e;
-            if (k < 0 || k > 27 || schiebung >= 0 || schiebung < -127) break;
-            const unsigned __int128 produkt =
-                static_cast<unsigned __int128>(m) * kFuenferPotenzen[k];
-            const int r = -schiebung;
-            unsigned __int128 n = produkt >> r;
-            const unsigned __int128 rest = produkt - (n << r);
-            const unsigned __int128 halb = static_cast<unsigned __int128>(1) << (r - 1);
-            if (rest > halb || (rest == halb && (n & 1))) ++n;
-            constexpr std::uint64_t kUnten = 10000000000000000ull;  // 10^16
-            if (n < kUnten) {
-                --e10;
-                continue;
-            }
-            if (n >= 10 * static_cast<unsigned __int128>(kUnten)) {
-                ++e10;
-                continue;
-            }
+        std::uint64_t n = 0;
+        int e10 = 0;
+        if (ExakteZiffern(static_cast<std::uint64_t>(std::ldexp(f, 53)), E - 53, 17, n, e10)) {
             char z[24];
-            const int anzahl = static_cast<int>(
-                std::to_chars(z, z + sizeof z, static_cast<std::uint64_t>(n)).ptr - z);
+            const int anzahl = static_cast<int>(std::to_chars(z, z + sizeof z, n).ptr - z);
             int letzte = anzahl;
             while (letzte > 0 && z[letzte - 1] == '0') --letzte;
             std::string s;
