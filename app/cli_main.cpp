@@ -78,42 +78,33 @@ class Ausgabe {
     int status_ = 0;
 };
 
-int Protokolle(const std::vector<std::string>& dateien, char dezimal) {
-    const phonikon::Projekt leer = NeuesProjekt(dezimal);
+// Opens every file in a fresh copy of `leer` and passes the project to `text` for its output.
+int Stapel(const std::vector<std::string>& dateien, const phonikon::Projekt& leer,
+           std::string (*text)(const phonikon::Projekt&)) {
     Ausgabe ausgabe;
     phonikon::StapelVerarbeiten(
         dateien,
-        [&leer](const std::string& datei) {
+        [&leer, text](const std::string& datei) {
             phonikon::Projekt p = leer;
             phonikon::Stapelergebnis e;
-            if (auto fehler = Oeffnen(p, datei)) {
+            if (auto fehler = Oeffnen(p, datei))
                 e.fehler = *fehler;
-                return e;
-            }
-            for (const auto& zeile : phonikon::Protokoll_Erstellen(p)) e.ausgabe += zeile + "\n";
+            else
+                e.ausgabe = text(p);
             return e;
         },
         std::ref(ausgabe));
     return ausgabe.status();
 }
 
-int Json(const std::vector<std::string>& dateien) {
-    const phonikon::Projekt leer = NeuesProjekt('.');
-    Ausgabe ausgabe;
-    phonikon::StapelVerarbeiten(
-        dateien,
-        [&leer](const std::string& datei) {
-            phonikon::Projekt p = leer;
-            phonikon::Stapelergebnis e;
-            if (auto fehler = Oeffnen(p, datei)) {
-                e.fehler = *fehler;
-                return e;
-            }
-            e.ausgabe = phonikon::ErgebnisJson(p) + "\n";
-            return e;
-        },
-        std::ref(ausgabe));
-    return ausgabe.status();
+std::string ProtokollText(const phonikon::Projekt& p) {
+    std::string text;
+    for (const auto& zeile : phonikon::Protokoll_Erstellen(p)) text += zeile + "\n";
+    return text;
+}
+
+std::string JsonZeile(const phonikon::Projekt& p) {
+    return phonikon::ErgebnisJson(p) + "\n";
 }
 
 int Kopie(const std::string& ein, const std::string& aus) {
@@ -147,8 +138,9 @@ int main(int argc, char** argv) {
         }
     }
     std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
-    if (befehl == "protokoll" && !dateien.empty()) return Protokolle(dateien, dezimal);
-    if (befehl == "json" && !dateien.empty()) return Json(dateien);
+    if (befehl == "protokoll" && !dateien.empty())
+        return Stapel(dateien, NeuesProjekt(dezimal), ProtokollText);
+    if (befehl == "json" && !dateien.empty()) return Stapel(dateien, NeuesProjekt('.'), JsonZeile);
     if (befehl == "kopie" && dateien.size() == 2) return Kopie(dateien[0], dateien[1]);
     return Aufruffehler();
 }
