@@ -19,7 +19,7 @@
 #include "calc/calculation.h"
 #include "calc/project_reset.h"
 #include "calc/protocol.h"
-#include "mainwindow/sketch_scene.h"
+#include "calc/sketch_scene.h"
 #include "projectfile/file_flows.h"
 
 namespace {

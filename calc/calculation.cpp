@@ -6,7 +6,7 @@
 #include "calc/junction_codes.h"
 #include "calc/number_text.h"
 #include "calc/protocol.h"
-#include "mainwindow/sketch_scene.h"
+#include "calc/sketch_scene.h"
 
 namespace phonikon {
 namespace {

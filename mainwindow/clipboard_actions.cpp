@@ -1,7 +1,7 @@
 #include "mainwindow/clipboard_actions.h"
 
 #include "calc/calculation.h"
-#include "mainwindow/sketch_scene.h"
+#include "calc/sketch_scene.h"
 
 namespace phonikon {
 namespace {

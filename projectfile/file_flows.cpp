@@ -3,10 +3,10 @@
 #include <utility>
 
 #include "calc/calculation.h"
+#include "calc/identical_flank.h"
 #include "calc/number_text.h"
 #include "calc/project_reset.h"
-#include "mainwindow/sketch_scene.h"
-#include "mainwindow/window_actions.h"
+#include "calc/sketch_scene.h"
 #include "projectfile/project_file.h"
 
 namespace phonikon {
@@ -84,7 +84,7 @@ void FensterAktualisieren(Projekt& p) {
         const bool identisch = p.IdentischF[k] != 0;
         if (f.chk_id[k] == identisch) continue;
         f.chk_id[k] = identisch;
-        chk_id_F1Click(p, k);
+        IdentischeFlanke_Setzen(p, k);
     }
 
     for (int c = 1; c <= 2; ++c) {

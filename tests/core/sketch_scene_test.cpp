@@ -1,5 +1,5 @@
 // Situation sketch: colours, drawing order, corner and cross junction pieces, labels, legend.
-#include "mainwindow/sketch_scene.h"
+#include "calc/sketch_scene.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "mainwindow/sketch_scene.h"
+#include "calc/sketch_scene.h"
 #include "mainwindow/sketch_view.h"
 
 using namespace phonikon;

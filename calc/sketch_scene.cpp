@@ -1,7 +1,7 @@
 // The situation sketch: two cut-open room boxes in cabinet projection with the separating element
 // between them. Every shape has fixed pixel coordinates on the 371 × 359 picture; this file only
 // decides which shapes are drawn, in which order and in which colours, and places the labels.
-#include "mainwindow/sketch_scene.h"
+#include "calc/sketch_scene.h"
 
 #include <initializer_list>
 #include <string_view>
