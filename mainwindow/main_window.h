@@ -67,6 +67,16 @@ class TSimplifiedModel : public QMainWindow {
     bool save_asClick();  // true when the project was written
     bool SpeichernClick();
 
+  signals:
+    // Commands whose windows live in the layers above the main window (variant study, print-out,
+    // application shell); the application connects them.
+    void variantenAngefordert();
+    void druckvorschauAngefordert();
+    void firmendatenAngefordert();
+    void dokumentAngefordert(const QString& dateiname);  // "Handbuch.pdf" …
+    void haftungAngefordert();
+    void impressumAngefordert();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
