@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 qt6-translations-l10n libgl-dev
+  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 qt6-translations-l10n libgl-dev qt6-charts-dev
+  fonts-liberation2
   xvfb xauth fonts-dejavu-core poppler-utils
 )
 
