@@ -1,5 +1,6 @@
 #include "app/cli_json.h"
 
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <nlohmann/json.hpp>
@@ -10,7 +11,9 @@ namespace phonikon {
 namespace {
 
 void Zahl(std::string& out, long double x) {
-    if (!std::isfinite(x)) {
+    // The calculation keeps every result it reports within the double range; anything else
+    // would not be JSON.
+    if (!(std::fabs(x) <= DBL_MAX)) {
         out += "null";
         return;
     }
@@ -41,10 +44,12 @@ void Pfade(std::string& out, const std::array<std::array<long double, 3>, 5>& we
 
 }  // namespace
 
-std::string ErgebnisJson(const Projekt& p) {
+std::string ErgebnisJson(const std::string& datei, const Projekt& p) {
     std::string out;
     out.reserve(1024);
-    out += "{\"vollstaendig\":";
+    out += "{\"datei\":";
+    Text(out, datei);
+    out += ",\"vollstaendig\":";
     out += p.EingabenVollstaendig ? "true" : "false";
     out += ",\"meldungen\":[";
     bool erste = true;
@@ -71,6 +76,15 @@ std::string ErgebnisJson(const Projekt& p) {
     Pfade(out, p.K_ij);
     out += ",\"R_ij\":";
     Pfade(out, p.R_ij);
+    out += '}';
+    return out;
+}
+
+std::string FehlerJson(const std::string& datei, const std::string& meldung) {
+    std::string out = "{\"datei\":";
+    Text(out, datei);
+    out += ",\"fehler\":";
+    Text(out, meldung);
     out += '}';
     return out;
 }

@@ -3,10 +3,15 @@
 //   phonikon-cli protokoll DATEI.dat... [--dezimal ,|.]   the results protocol of each file
 //   phonikon-cli json DATEI.dat...                        one JSON object of results per file
 //   phonikon-cli kopie EIN.dat AUS.dat                    open and save again
+//   phonikon-cli pdf PROJEKT.dat BERICHT.pdf [--dezimal ,|.] [--ohne-deckblatt]
+//                                                         the printed report as PDF (phonikon-pdf)
 //
-// Every file is opened as the window opens it (reset, read, refresh, calculate) in a freshly
-// reset project of its own; several files are worked on in parallel and reported in order. Exit
-// status: 0 success, 2 a file could not be read or written, 64 wrong usage.
+// Options may stand anywhere on the line; "--" ends them. Every file is opened as the window
+// opens it (reset, read, refresh, calculate) in a freshly reset project of its own; several files
+// are worked on in parallel and reported in order. Exit status: 0 success, 2 a file could not be
+// read or written, 64 wrong usage.
+#include <unistd.h>
+
 #include <cstdio>
 #include <functional>
 #include <optional>
@@ -16,10 +21,9 @@
 
 #include "app/cli_batch.h"
 #include "app/cli_json.h"
-#include "calc/calculation.h"
+#include "app/cli_pdf.h"
 #include "calc/project_reset.h"
 #include "calc/protocol.h"
-#include "calc/sketch_scene.h"
 #include "projectfile/file_flows.h"
 
 namespace {
@@ -31,25 +35,33 @@ const char* const kAufrufText =
     "Aufruf:\n"
     "  phonikon-cli protokoll DATEI.dat... [--dezimal ,|.]\n"
     "  phonikon-cli json DATEI.dat...\n"
-    "  phonikon-cli kopie EIN.dat AUS.dat\n";
+    "  phonikon-cli kopie EIN.dat AUS.dat\n"
+    "  phonikon-cli pdf PROJEKT.dat BERICHT.pdf [--dezimal ,|.] [--ohne-deckblatt]\n";
 
-int Aufruffehler() {
+int Aufruffehler(const std::string& grund = {}) {
+    if (!grund.empty()) std::fprintf(stderr, "phonikon-cli: %s\n", grund.c_str());
     std::fputs(kAufrufText, stderr);
     return kAufruf;
 }
 
+// A message on stderr as one whole line, after everything already meant for stdout, so that the
+// two streams never mix within a line when they go to the same place.
 void Fehler(const std::string& datei, const std::string& meldung) {
-    std::fprintf(stderr, "%s: %s\n", datei.c_str(), meldung.c_str());
+    std::fflush(stdout);
+    const std::string zeile = datei + ": " + meldung + "\n";
+    std::string_view rest = zeile;
+    while (!rest.empty()) {
+        const ssize_t n = ::write(STDERR_FILENO, rest.data(), rest.size());
+        if (n <= 0) break;
+        rest.remove_prefix(static_cast<std::size_t>(n));
+    }
 }
 
 // A project as the program holds it right after start-up.
 phonikon::Projekt NeuesProjekt(char dezimal) {
     phonikon::Projekt p(dezimal);
     p.SkizzeZeichnen = false;  // nothing here shows it
-    phonikon::Projekt_Zuruecksetzen(p);
-    phonikon::Skizzenfarben(p);
-    phonikon::Berechnen(p);
-    p.Gespeichert = 1;
+    phonikon::Projekt_Frisch(p);
     return p;
 }
 
@@ -61,16 +73,16 @@ std::optional<std::string> Oeffnen(phonikon::Projekt& p, const std::string& date
     return ergebnis.rechenfehler;
 }
 
-// Prints one file's result in the order of the files; a failed file sets the exit status.
+// Prints one file's result in the order of the files; a failed file sets the exit status and
+// has its message on stderr as well.
 class Ausgabe {
   public:
     void operator()(const std::string& datei, const phonikon::Stapelergebnis& ergebnis) {
+        std::fwrite(ergebnis.ausgabe.data(), 1, ergebnis.ausgabe.size(), stdout);
         if (!ergebnis.fehler.empty()) {
             Fehler(datei, ergebnis.fehler);
             status_ = kFehler;
-            return;
         }
-        std::fwrite(ergebnis.ausgabe.data(), 1, ergebnis.ausgabe.size(), stdout);
     }
     int status() const { return status_; }
 
@@ -78,33 +90,44 @@ class Ausgabe {
     int status_ = 0;
 };
 
-// Opens every file in a fresh copy of `leer` and passes the project to `text` for its output.
-int Stapel(const std::vector<std::string>& dateien, const phonikon::Projekt& leer,
-           std::string (*text)(const phonikon::Projekt&)) {
+// What a command prints for a file it could open, and for one it could not.
+struct Textform {
+    std::string (*ergebnis)(const std::string& datei, const phonikon::Projekt& p);
+    std::string (*fehler)(const std::string& datei, const std::string& meldung);
+};
+
+// Opens every file in a fresh copy of `leer` and passes the project to `form` for its output.
+int Stapel(const std::vector<std::string>& dateien, const phonikon::Projekt& leer, Textform form) {
     Ausgabe ausgabe;
     phonikon::StapelVerarbeiten(
         dateien,
-        [&leer, text](const std::string& datei) {
+        [&leer, form](const std::string& datei) {
             phonikon::Projekt p = leer;
             phonikon::Stapelergebnis e;
-            if (auto fehler = Oeffnen(p, datei))
+            if (auto fehler = Oeffnen(p, datei)) {
                 e.fehler = *fehler;
-            else
-                e.ausgabe = text(p);
+                if (form.fehler) e.ausgabe = form.fehler(datei, *fehler);
+            } else {
+                e.ausgabe = form.ergebnis(datei, p);
+            }
             return e;
         },
         std::ref(ausgabe));
     return ausgabe.status();
 }
 
-std::string ProtokollText(const phonikon::Projekt& p) {
+std::string ProtokollText(const std::string&, const phonikon::Projekt& p) {
     std::string text;
     for (const auto& zeile : phonikon::Protokoll_Erstellen(p)) text += zeile + "\n";
     return text;
 }
 
-std::string JsonZeile(const phonikon::Projekt& p) {
-    return phonikon::ErgebnisJson(p) + "\n";
+std::string JsonZeile(const std::string& datei, const phonikon::Projekt& p) {
+    return phonikon::ErgebnisJson(datei, p) + "\n";
+}
+
+std::string JsonFehlerzeile(const std::string& datei, const std::string& meldung) {
+    return phonikon::FehlerJson(datei, meldung) + "\n";
 }
 
 int Kopie(const std::string& ein, const std::string& aus) {
@@ -120,27 +143,80 @@ int Kopie(const std::string& ein, const std::string& aus) {
     return 0;
 }
 
+// The command line taken apart: the first word that is no option names the command, the others
+// are files. Anything beginning with "-" is an option, up to a "--".
+struct Aufruf {
+    std::string befehl;
+    std::vector<std::string> dateien;
+    std::optional<char> dezimal;
+    bool hilfe = false;
+    std::string unbekannt;  // the first option that no command takes
+};
+
+Aufruf Zerlegen(const std::vector<std::string>& args) {
+    Aufruf a;
+    bool nurDateien = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (!nurDateien && arg == "--") {
+            nurDateien = true;
+        } else if (!nurDateien && arg.size() > 1 && arg[0] == '-') {
+            if (arg == "--hilfe" || arg == "--help" || arg == "-h") {
+                a.hilfe = true;
+            } else if (arg == "--dezimal" || arg.rfind("--dezimal=", 0) == 0) {
+                std::string wert = arg.size() > 9 ? arg.substr(10) : "";
+                if (arg.size() == 9 && i + 1 < args.size()) wert = args[++i];
+                if (wert != "," && wert != ".") {
+                    if (a.unbekannt.empty()) a.unbekannt = "--dezimal verlangt \",\" oder \".\"";
+                } else {
+                    a.dezimal = wert[0];
+                }
+            } else if (a.unbekannt.empty()) {
+                a.unbekannt = "unbekannte Option " + arg;
+            }
+        } else if (a.befehl.empty()) {
+            a.befehl = arg;
+        } else {
+            a.dateien.push_back(arg);
+        }
+    }
+    return a;
+}
+
+// "pdf" goes to its own program with its own options; it expects the command as the first word.
+int Pdf(int argc, char** argv) {
+    std::vector<char*> args{argv[0], const_cast<char*>("pdf")};
+    bool gefunden = false;
+    for (int i = 1; i < argc; ++i) {
+        if (!gefunden && std::string_view(argv[i]) == "pdf") {
+            gefunden = true;
+            continue;
+        }
+        args.push_back(argv[i]);
+    }
+    args.push_back(nullptr);
+    return phonikon::PdfBefehl(static_cast<int>(args.size()) - 1, args.data());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.empty()) return Aufruffehler();
-    const std::string befehl = args[0];
-    std::vector<std::string> dateien;
-    char dezimal = ',';
-    for (size_t i = 1; i < args.size(); ++i) {
-        if (args[i] == "--dezimal" && befehl == "protokoll") {
-            if (i + 1 >= args.size() || (args[i + 1] != "," && args[i + 1] != "."))
-                return Aufruffehler();
-            dezimal = args[++i][0];
-        } else {
-            dateien.push_back(args[i]);
-        }
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const Aufruf a = Zerlegen(args);
+    if (a.befehl == "pdf") return Pdf(argc, argv);  // the report needs Qt
+    if (a.hilfe) {
+        std::fputs(kAufrufText, stdout);
+        return 0;
     }
+    if (!a.unbekannt.empty()) return Aufruffehler(a.unbekannt);
+    if (a.dezimal && a.befehl != "protokoll")
+        return Aufruffehler("--dezimal gilt nur für protokoll");
+
     std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
-    if (befehl == "protokoll" && !dateien.empty())
-        return Stapel(dateien, NeuesProjekt(dezimal), ProtokollText);
-    if (befehl == "json" && !dateien.empty()) return Stapel(dateien, NeuesProjekt('.'), JsonZeile);
-    if (befehl == "kopie" && dateien.size() == 2) return Kopie(dateien[0], dateien[1]);
+    if (a.befehl == "protokoll" && !a.dateien.empty())
+        return Stapel(a.dateien, NeuesProjekt(a.dezimal.value_or(',')), {ProtokollText, nullptr});
+    if (a.befehl == "json" && !a.dateien.empty())
+        return Stapel(a.dateien, NeuesProjekt('.'), {JsonZeile, JsonFehlerzeile});
+    if (a.befehl == "kopie" && a.dateien.size() == 2) return Kopie(a.dateien[0], a.dateien[1]);
     return Aufruffehler();
 }

@@ -1,11 +1,14 @@
-// Start-up of the desktop program: German texts, the main window, the start and project folders.
+// Start-up of the desktop program: German texts, the application with its windows.
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
-#include "mainwindow/main_window.h"
+#include "app/application.h"
+#include "app/emblem.h"
 
 namespace {
 
@@ -21,6 +24,8 @@ char Dezimaltrenner() {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Phonikon");
+    QApplication::setDesktopFileName("phonikon");
+    QApplication::setWindowIcon(QIcon(phonikon::Emblem(64)));
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 
     // Qt's own dialogs (file dialogs, standard buttons) speak German as well.
@@ -29,11 +34,8 @@ int main(int argc, char* argv[]) {
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexte);
 
-    // The one project of this run; the windows show it and forward the user's actions to it.
-    phonikon::Projekt projekt(Dezimaltrenner());
-    phonikon::TSimplifiedModel fenster(projekt);
-    projekt.StartVerzeichnis = QFile::encodeName(QDir::currentPath()).toStdString();
-    projekt.ProjektVerzeichnis = projekt.StartVerzeichnis + "/Projektdaten";
-    fenster.show();
+    phonikon::Anwendung anwendung(Dezimaltrenner(),
+                                  QFile::encodeName(QDir::currentPath()).toStdString());
+    anwendung.Starten();
     return app.exec();
 }

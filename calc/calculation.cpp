@@ -1,5 +1,6 @@
 #include "calc/calculation.h"
 
+#include <cfloat>
 #include <cmath>
 
 #include "calc/formulas.h"
@@ -20,10 +21,6 @@ long double Wert(const std::string& text, char sep) {
     auto v = ParseReal(text, sep);
     if (!v) throw Umwandlungsfehler{InvalidRealMessage(text)};
     return *v;
-}
-
-long double Lg(long double x) {
-    return std::log10(x);
 }
 
 class Meldungsliste {
@@ -86,20 +83,42 @@ struct Ergebnisse {
     }
 };
 
-bool AllesEndlich(const Projekt& p) {
-    auto ok = [](long double x) { return std::isfinite(x); };
+// Whether a value survives as a double, the number type of the JSON output and of every
+// reader of the results: the extended format reaches far beyond it (an Rw of 1e4000 is finite
+// here and infinite there).
+bool Darstellbar(long double x) {
+    return std::fabs(x) <= DBL_MAX;  // false for infinities and NaN as well
+}
+
+template <class Feld>
+bool AlleDarstellbar(const Feld& werte) {
+    for (const auto& zeile : werte)
+        for (long double x : zeile)
+            if (!Darstellbar(x)) return false;
+    return true;
+}
+
+// Every input the run used and every value it wrote out lies within the double range.
+bool AllesDarstellbar(const Projekt& p) {
+    for (int r = 0; r <= 4; ++r)
+        for (int c = 0; c <= 2; ++c)
+            if (!Darstellbar(p.Element[r][c].mFlaeche) || !Darstellbar(p.Element[r][c].Rw))
+                return false;
+    for (long double x : {p.S_TB, p.Raumtiefe[1][0], p.Raumtiefe[2][0], p.V_Raum1, p.V_Raum2,
+                          p.R_Dd, p.R_w_Bau, p.DnTw_12, p.DnTw_21})
+        if (!Darstellbar(x)) return false;
     for (int i = 1; i <= 4; ++i)
-        for (int w = 0; w < 3; ++w)
-            if (!ok(p.K_ij[i][w]) || !ok(p.R_ij[i][w])) return false;
-    for (long double r : p.R_Anteil)
-        if (!ok(r)) return false;
-    return ok(p.R_Dd) && ok(p.R_w_Bau) && ok(p.DnTw_12) && ok(p.DnTw_21);
+        if (!Darstellbar(p.l_F[i])) return false;
+    for (long double x : p.R_Anteil)
+        if (!Darstellbar(x)) return false;
+    return AlleDarstellbar(p.S_F) && AlleDarstellbar(p.dRw_VS) && AlleDarstellbar(p.dR_Weg) &&
+           AlleDarstellbar(p.K_ij) && AlleDarstellbar(p.R_ij);
 }
 
 const char* const kAusserhalbZahlenbereich =
     " Berechnung nicht möglich: Eingabewerte außerhalb des darstellbaren Zahlenbereichs";
 
-// Step 2: read the geometry texts and check the seventeen required inputs.
+// Reads the geometry texts and checks the seventeen required inputs.
 void EingabenPruefen(Projekt& p, Meldungsliste& meldung) {
     Hauptfenster& f = p.Fenster;
     const char sep = p.Dezimaltrenner;
@@ -155,7 +174,7 @@ void Ergebnisbefehle(Projekt& p, bool aktiv) {
     p.Fenster.Ergebnisbefehle_aktiv = aktiv;
 }
 
-// Step 5b: the list of missing inputs covers the results.
+// The list of missing inputs covers the results.
 void MeldungenAnzeigen(Projekt& p) {
     Hauptfenster& f = p.Fenster;
     Ergebnisbefehle(p, false);
@@ -166,7 +185,7 @@ void MeldungenAnzeigen(Projekt& p) {
         if (!m.empty()) f.memo_error.push_back("      " + m);
 }
 
-// Step 5a: everything from the lining improvements to DnT,w.
+// A complete input: everything from the lining improvements to DnT,w.
 void Rechnen(Projekt& p) {
     Hauptfenster& f = p.Fenster;
     const char sep = p.Dezimaltrenner;
@@ -279,7 +298,7 @@ std::optional<std::string> Berechnen(Projekt& p) {
         if (p.EingabenVollstaendig) {
             const Ergebnisse vorher = Ergebnisse::Von(p);
             Rechnen(p);
-            if (!AllesEndlich(p)) {
+            if (!AllesDarstellbar(p)) {
                 // An input like an Rw of 1e300 drives the energies out of range: say so and keep
                 // the last complete results instead of showing "inf" or "nan".
                 vorher.ZurueckIn(p);

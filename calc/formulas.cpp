@@ -34,12 +34,6 @@ long double dR_Kombination(long double a, long double b) {
     return std::max(a, b) + std::min(a, b) / 2;
 }
 
-namespace {
-long double Lg(long double x) {
-    return std::log10(x);
-}
-}  // namespace
-
 long double Kij_1(long double x) {
     long double M = Lg(x);
     long double K = 8.7L + 17.1L * M + 5.7L * M * M;
@@ -74,83 +68,59 @@ long double Kij_6(long double x) {
     return 5 * M * M - 5;
 }
 
+namespace {
+
+long double Verhaeltnis(Massenverhaeltnis x, long double mTB, long double m1, long double m2) {
+    switch (x) {
+        case Massenverhaeltnis::TB_Flanken:
+            return 2 * mTB / (m1 + m2);
+        case Massenverhaeltnis::Raum1_Winkel:
+            return 2 * m1 / (mTB + m2);
+        case Massenverhaeltnis::Raum2_Winkel:
+            return 2 * m2 / (mTB + m1);
+        case Massenverhaeltnis::Raum1_Raum2:
+            return m1 / m2;
+        case Massenverhaeltnis::Raum1_TB:
+            return m1 / mTB;
+        case Massenverhaeltnis::Raum2_TB:
+            return m2 / mTB;
+        case Massenverhaeltnis::keins:
+            break;
+    }
+    return 0;
+}
+
+long double Kij(KijRegel regel, long double mTB, long double m1, long double m2) {
+    const long double x = Verhaeltnis(regel.x, mTB, m1, m2);
+    switch (regel.formel) {
+        case KijFormel::Kij1:
+            return Kij_1(x);
+        case KijFormel::Kij2:
+            return Kij_2(x);
+        case KijFormel::Kij3:
+            return Kij_3(x);
+        case KijFormel::Kij4:
+            return Kij_4(x);
+        case KijFormel::Kij5:
+            return Kij_5(x);
+        case KijFormel::Kij6:
+            return Kij_6(x);
+        case KijFormel::Getrennt:
+            break;
+    }
+    return kKijGetrennt;
+}
+
+}  // namespace
+
 void Stoss_Kij(Projekt& p) {
-    constexpr long double G = kKijGetrennt;
     const long double mTB = p.Element[0][0].mFlaeche;
     for (int i = 1; i <= 4; ++i) {
+        const StossDaten* stoss = StossVon(p.Stoss[i]);
+        if (!stoss) continue;  // unknown code: the flank keeps its previous values
         const long double m1 = p.Element[i][1].mFlaeche;
         const long double m2 = p.Element[i][2].mFlaeche;
-        const long double tb = 2 * mTB / (m1 + m2);  // separating element against the flank
-        const long double la =
-            2 * m1 / (mTB + m2);  // corner A: the room-1 flank element meets both
-        const long double lb =
-            2 * m2 / (mTB + m1);  // corner B: the room-2 flank element meets both
-        auto& K = p.K_ij[i];
-        auto setze = [&K](long double ff, long double fd, long double df) { K = {ff, fd, df}; };
-        switch (StossIndex(p.Stoss[i])) {
-            case 0:
-                setze(Kij_3(tb), Kij_4(tb), Kij_4(tb));
-                break;  // TS_ohneTrennung
-            case 1:
-                setze(Kij_6(m1 / m2), G, G);
-                break;  // TS_TrennungTB
-            case 2:
-                setze(G, G, Kij_5(m2 / mTB));
-                break;  // TS_TrennungR1
-            case 3:
-                setze(G, Kij_5(m1 / mTB), G);
-                break;  // TS_TrennungR2
-            case 4:
-                setze(G, G, G);
-                break;  // TS_TrennungR1R2
-            case 5:
-                setze(Kij_1(tb), Kij_2(tb), Kij_2(tb));
-                break;  // KS_ohneTrennung
-            case 6:
-                setze(Kij_3(tb), G, G);
-                break;  // KS_TrennungTB
-            case 7:
-                setze(G, G, Kij_4(m2 / mTB));
-                break;  // KS_TrennungR1
-            case 8:
-                setze(G, Kij_4(m1 / mTB), G);
-                break;  // KS_TrennungR2
-            case 9:
-                setze(G, G, G);
-                break;  // KS_TrennungR1R2
-            case 10:
-                setze(Kij_4(la), Kij_4(la), Kij_3(la));
-                break;  // LSa_ohneTrennung
-            case 11:
-                setze(Kij_5(m1 / m2), G, G);
-                break;  // LSa_TrennungTB
-            case 12:
-                setze(G, G, Kij_6(m2 / mTB));
-                break;  // LSa_TrennungR1
-            case 13:
-                setze(G, Kij_5(m1 / mTB), G);
-                break;  // LSa_TrennungR2
-            case 14:
-                setze(G, G, G);
-                break;  // LSa_TrennungR1R2
-            case 15:
-                setze(Kij_4(lb), Kij_3(lb), Kij_4(lb));
-                break;  // LSb_ohneTrennung
-            case 16:
-                setze(Kij_5(m1 / m2), G, G);
-                break;  // LSb_TrennungTB
-            case 17:
-                setze(G, G, Kij_5(m2 / mTB));
-                break;  // LSb_TrennungR1
-            case 18:
-                setze(G, Kij_6(m1 / mTB), G);
-                break;  // LSb_TrennungR2
-            case 19:
-                setze(G, G, G);
-                break;  // LSb_TrennungR1R2
-            default:
-                break;  // unknown code: the flank keeps its previous values
-        }
+        for (int weg = 0; weg < 3; ++weg) p.K_ij[i][weg] = Kij(stoss->kij[weg], mTB, m1, m2);
     }
 }
 

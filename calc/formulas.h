@@ -3,11 +3,17 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <string>
 
 #include "calc/project_state.h"
 
 namespace phonikon {
+
+// The decimal logarithm of every level and ratio formula.
+inline long double Lg(long double x) {
+    return std::log10(x);
+}
 
 // b raised to e, as exp(e · ln b); b must be positive.
 long double Potenz(long double b, long double e);

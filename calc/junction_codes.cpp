@@ -1,42 +1,60 @@
 #include "calc/junction_codes.h"
 
-#include <string>
-
 namespace phonikon {
 namespace {
 
-constexpr std::array<std::string_view, 4> kTypen = {": T-Stoß", ": Kreuz-Stoß", ": Winkel-Stoß A",
-                                                    ": Winkel-Stoß B"};
-constexpr std::array<std::string_view, 5> kTrennungen = {
-    " (ohne akustische Trennung)", " (akustische Trennung des Trennbauteils zur Flanke)",
-    " (akustische Trennung Flanke zu Raum 1)", " (akustische Trennung Flanke zu Raum 2)",
-    " (akustische Trennung beider Flanken)"};
-
-// The 20 descriptions, built once from type and decoupling.
+// The 20 protocol descriptions, built once from the texts of type and decoupling.
 struct Beschreibungen {
     std::array<std::string, 20> text;
     Beschreibungen() {
-        for (int i = 0; i < 20; ++i)
-            text[i] = std::string(kTypen[i / 5]) + std::string(kTrennungen[i % 5]);
+        for (int k = 0; k < 20; ++k)
+            text[k] = std::string(Daten(kStoesse[k].typ).protokoll) +
+                      std::string(Daten(kStoesse[k].trennung).protokoll);
     }
 };
 
 }  // namespace
 
 int StossIndex(std::string_view code) {
-    for (int i = 0; i < static_cast<int>(kStossCodes.size()); ++i)
-        if (kStossCodes[i] == code) return i;
+    for (int k = 0; k < static_cast<int>(kStoesse.size()); ++k)
+        if (kStoesse[k].code == code) return k;
     return -1;
+}
+
+const StossDaten* StossVon(std::string_view code) {
+    const int k = StossIndex(code);
+    return k < 0 ? nullptr : &kStoesse[k];
 }
 
 bool StossBeginntMit(std::string_view code, std::string_view prefix) {
     return code.substr(0, prefix.size()) == prefix;
 }
 
+const StossTypDaten* StossTypNachPraefix(std::string_view code) {
+    for (const StossTypDaten& t : kStossTypen)
+        if (StossBeginntMit(code, t.praefix)) return &t;
+    return nullptr;
+}
+
+int FlankeImVerlauf(std::string_view code) {
+    const StossTypDaten* t = StossTypNachPraefix(code);
+    return t ? t->raumImVerlauf : 0;
+}
+
 std::string_view StossBeschreibung(std::string_view code) {
     static const Beschreibungen beschreibungen;  // immutable after construction
-    int i = StossIndex(code);
-    return i < 0 ? std::string_view() : std::string_view(beschreibungen.text[i]);
+    const int k = StossIndex(code);
+    return k < 0 ? std::string_view() : std::string_view(beschreibungen.text[k]);
+}
+
+std::string StossHinweis(StossTrennung trennung, std::string_view raum1, std::string_view raum2) {
+    const StossTrennungDaten& d = Daten(trennung);
+    std::string text(d.hinweis);
+    if (d.hinweisRaum != 0) {
+        const bool eins = d.hinweisRaum == 1;
+        text.append(eins ? raum1 : raum2).append(d.hinweisMitte).append(eins ? raum2 : raum1);
+    }
+    return text;
 }
 
 }  // namespace phonikon

@@ -494,6 +494,15 @@ std::optional<int> ParseInt(std::string_view text) {
 std::string FileFix(long double x, int width, int decimals) {
     Dezimal d = Zerlegen(x);
     Runden(d, d.exponent + decimals);
+    // The 18 digits of the very largest extended values round up past the largest one and would
+    // not read back; those are cut by one unit in the last digit instead.
+    if (std::fabs(x) > 1e4931L && !ParseFileReal(Festkomma(d, 0, '.'))) {
+        while (d.ziffern.size() < static_cast<size_t>(kSignifikanteStellen))
+            d.ziffern.push_back('0');
+        size_t i = kSignifikanteStellen - 1;
+        while (d.ziffern[i] == '0') d.ziffern[i--] = '9';
+        --d.ziffern[i];
+    }
     std::string s = Festkomma(d, decimals, '.');
     if (static_cast<int>(s.size()) < width) s.insert(0, width - s.size(), ' ');
     return s;

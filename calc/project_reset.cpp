@@ -3,8 +3,27 @@
 #include "calc/calculation.h"
 #include "calc/junction_codes.h"
 #include "calc/number_text.h"
+#include "calc/sketch_scene.h"
 
 namespace phonikon {
+namespace {
+
+// A flank whose junction code is unknown keeps its K values through a calculation, and an
+// incomplete project keeps the results of its last complete run: without this, New and Open
+// would carry values of the previous project into the next one. (The result labels keep their
+// texts; the message panel covers them until the next complete run rewrites them.)
+void ErgebnisseLoeschen(Projekt& p) {
+    for (auto& zeile : p.dRw_VS) zeile.fill(0);
+    for (auto& zeile : p.dR_Weg) zeile.fill(0);
+    for (auto& zeile : p.K_ij) zeile.fill(0);
+    for (auto& zeile : p.R_ij) zeile.fill(0);
+    p.R_Anteil.fill(0);
+    p.R_Dd = 0;
+    p.R_w_Bau = 0;
+    p.DnTw_12 = p.DnTw_21 = 0;
+}
+
+}  // namespace
 
 std::string ZweiDezimalen(long double x, char sep) {
     return FormatFixed(x, 18, 2, sep);
@@ -16,6 +35,7 @@ void Projekt_Zuruecksetzen(Projekt& p, bool berechnen) {
     const std::string null = ZweiDezimalen(0, sep);
 
     p.BerechnungAktiv = 0;
+    ErgebnisseLoeschen(p);
 
     f.label_DirRw_sichtbar = false;
     f.Datei_sichtbar = false;
@@ -74,6 +94,15 @@ void Projekt_Zuruecksetzen(Projekt& p, bool berechnen) {
     p.BerechnungAktiv = 1;
     p.AktSeite = 0;
     if (berechnen) Berechnen(p);
+}
+
+std::optional<std::string> Projekt_Frisch(Projekt& p) {
+    Projekt_Zuruecksetzen(p, /*berechnen=*/false);
+    Skizzenfarben(p);
+    p.Fenster.AktivesBlatt = 0;
+    auto rechenfehler = Berechnen(p);
+    p.Gespeichert = 1;
+    return rechenfehler;
 }
 
 }  // namespace phonikon

@@ -128,12 +128,11 @@ void FlankeZeichnen(Projekt& p, int flanke, int spalte) {
 }
 
 void RaumZeichnen(Projekt& p, int spalte) {
-    // A corner junction replaces one room's flank face by the piece in line with the separating
-    // element: "LSb" the room-1 face, "LSa" the room-2 face.
-    const std::string_view ersetzt = spalte == 1 ? "LSb" : "LSa";
+    // A corner junction replaces the face of the room whose flank element lies in line with the
+    // separating element by the junction piece.
     const Farbe hervorhebung = spalte == 1 ? kNavy : kGruen;
     for (int i : kFlankenReihenfolge) {
-        if (StossBeginntMit(p.Stoss[i], ersetzt)) continue;
+        if (FlankeImVerlauf(p.Stoss[i]) == spalte) continue;
         if (p.AktSeite == i) p.Farben.FarbeElement[i][spalte] = hervorhebung;
         FlankeZeichnen(p, i, spalte);
     }
@@ -142,13 +141,13 @@ void RaumZeichnen(Projekt& p, int spalte) {
 // The part of a wall that runs on through the junction of a cross or corner junction. It takes
 // the colours of the flank's room-1 element; its fill colour is changed in the state itself.
 void StossstueckZeichnen(Projekt& p, int flanke) {
-    const std::string& code = p.Stoss[flanke];
-    if (StossBeginntMit(code, "TS")) return;
-    const bool lsa = StossBeginntMit(code, "LSa");
-    const bool lsb = StossBeginntMit(code, "LSb");
+    const StossTypDaten* typ = StossTypNachPraefix(p.Stoss[flanke]);
+    if (typ && !typ->durchlaufend && typ->raumImVerlauf == 0) return;  // T junction: no piece
+    const bool lsa = typ && typ->raumImVerlauf == 2;
+    const bool lsb = typ && typ->raumImVerlauf == 1;
     Skizzenfarben_t& f = p.Farben;
     Farbe& fuellung = f.FarbeElement[flanke][1];
-    if (StossBeginntMit(code, "KS"))
+    if (typ && typ->durchlaufend)
         fuellung = kGrau;
     else if (lsa && p.AktSeite == flanke)
         fuellung = kGruen;
@@ -215,7 +214,7 @@ void FlankeBeschriften(const Projekt& p, Beschriftung& b, int flanke, Punkt norm
     const bool aktiv = p.AktSeite == flanke;
     const Farbe schrift = aktiv ? kSilber : kSchwarz;
     const std::string& name = p.Fenster.edit_Flanke[flanke];
-    if (StossBeginntMit(p.Stoss[flanke], "LSb"))
+    if (FlankeImVerlauf(p.Stoss[flanke]) == 1)
         b.Text(lsb.x, lsb.y, schrift, p.Farben.FarbeElement[flanke][2], " ", name, " ");
     else
         b.Text(normal.x, normal.y, schrift, aktiv ? kNavy : p.Farben.FarbeElement[flanke][1], " ",
@@ -238,7 +237,7 @@ void WaagerechtBeschriften(const Projekt& p, Beschriftung& b, std::vector<Skizze
     RaumBeschriften(p, b, 2, {250, 30});
     FlankeBeschriften(p, b, 1, {15, 185}, {225, 190});
     FlankeBeschriften(p, b, 2, {48, 83}, {250, 83});
-    const bool lsb4 = StossBeginntMit(p.Stoss[4], "LSb");
+    const bool lsb4 = FlankeImVerlauf(p.Stoss[4]) == 1;
     b.Text(lsb4 ? 220 : 50, 230, kSchwarz, kWeiss, " ", p.Fenster.edit_Flanke[4], " ");
 
     if (p.Fenster.AktivesBlatt > 0) {

@@ -1,7 +1,6 @@
 #include "construction/mass_curve.h"
 
-#include <cmath>
-
+#include "calc/formulas.h"
 #include "construction/catalogue.h"
 
 namespace phonikon {
@@ -15,7 +14,7 @@ long double Flaechenmasse(long double roh1, long double d1, long double roh2, lo
 long double Massekurve(int kind, long double mFlaeche, long double roh2) {
     const auto art = KonstruktionsartNach(kind);
     if (!art) return 0.0L;
-    const long double lg = std::log10(mFlaeche);
+    const long double lg = Lg(mFlaeche);
     switch (art->Zeile) {
         case Massekurvenzeile::A:  // Brevon masonry, concrete, clay brick
             return 30.9L * lg - 22.2L;

@@ -2,6 +2,8 @@
 // the mass curve of its construction kind, with the deduction for thermally optimised hollow units.
 #pragma once
 
+#include "calc/project_state.h"
+
 namespace phonikon {
 
 // m' [kg/m²] of three layers, densities in kg/m³ and thicknesses in cm. Each layer's product is
@@ -15,12 +17,10 @@ long double Flaechenmasse(long double roh1, long double d1, long double roh2, lo
 // 150 kg/m²) switch laws.
 long double Massekurve(int kind, long double mFlaeche, long double roh2);
 
-// Below this m' the mass curve is not valid and an element gets no Rw.
-inline constexpr long double kMassekurveUntergrenze = 80.0L;
-
-// Whether m' is high enough for a mass-curve value.
+// Whether m' is high enough for a mass-curve value: below the mass from which an element counts
+// as defined the curve is not valid and an element gets no Rw.
 inline bool MassekurveGueltig(long double mFlaeche) {
-    return !(mFlaeche < kMassekurveUntergrenze);
+    return !(mFlaeche < kMindestFlaechenmasse);
 }
 
 // Clay brick and lightweight concrete cores thicker than this may be thermally optimised hollow

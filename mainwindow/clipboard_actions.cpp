@@ -83,8 +83,8 @@ std::optional<std::string> InsertVSClick(Projekt& p) {
     auto& f = p.Fenster;
     p.f0_VS[z][s] = p.AblageVS_f0;
     f.edit_VS[z][s] = p.AblageVS_Name;
-    // The slot now holds a (possibly empty) pasted lining that may be removed again.
-    f.Button_VSclear[z][s] = true;
+    // "löschen" is offered exactly while the slot holds a lining.
+    f.Button_VSclear[z][s] = !p.AblageVS_Name.empty();
     if (z >= 1 && s == 1 && f.chk_id[z]) {
         p.f0_VS[z][2] = p.AblageVS_f0;
         f.edit_VS[z][2] = p.AblageVS_Name;

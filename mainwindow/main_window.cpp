@@ -18,6 +18,9 @@
 #include <QToolButton>
 
 #include "calc/protocol_window.h"
+#include "construction/construction_dialog.h"
+#include "junction/junction_dialog.h"
+#include "lining/lining_dialog.h"
 #include "mainwindow/clipboard_actions.h"
 #include "mainwindow/sketch_view.h"
 #include "mainwindow/window_actions.h"
@@ -66,6 +69,8 @@ TSimplifiedModel::TSimplifiedModel(Projekt& projekt, QWidget* parent)
 
     Form_C_ = new ProtocolWindow(this);
     Form_C_->setObjectName("Form_C");
+    Form_DB_ = new TForm_DB(p_, this);
+    Form_SS_ = new TForm_SS(p_, this);
 
     VerbindungenHerstellen();
     Ausfuehren(FormCreate(p_));
@@ -130,9 +135,33 @@ void TSimplifiedModel::VerbindungenHerstellen() {
             &TSimplifiedModel::ErgebnisseZeigen);
     connect(button_Variant_, &QToolButton::clicked, this, &TSimplifiedModel::VariantenZeigen);
     connect(Variantenuntersuchung1_, &QAction::triggered, this, &TSimplifiedModel::VariantenZeigen);
+    connect(SpeedButtonPrint_, &QToolButton::clicked, this,
+            &TSimplifiedModel::druckvorschauAngefordert);
+    connect(FilePrintItem_, &QAction::triggered, this, &TSimplifiedModel::druckvorschauAngefordert);
+    connect(Firmendaten1_, &QAction::triggered, this, &TSimplifiedModel::firmendatenAngefordert);
+    connect(Internet1_, &QAction::triggered, this, &TSimplifiedModel::haftungAngefordert);
+    connect(Internet2_, &QAction::triggered, this, &TSimplifiedModel::impressumAngefordert);
+    auto dokument = [this](const QString& name) {
+        return [this, name] { emit dokumentAngefordert(name); };
+    };
+    connect(SpeedButtonHandbuch_, &QToolButton::clicked, this, dokument("Handbuch.pdf"));
+    connect(Handbuch_, &QAction::triggered, this, dokument("Handbuch.pdf"));
+    for (QToolButton* b : {SpeedButtonBerechnungsgrundlagen_, SpeedButton3_})
+        connect(b, &QToolButton::clicked, this, dokument("Berechnungsgrundlagen.pdf"));
+    connect(Rechenverfahren_, &QAction::triggered, this, dokument("Berechnungsgrundlagen.pdf"));
+    connect(SpeedButtonBrevonTipps_, &QToolButton::clicked, this,
+            dokument("Brevon_Praxistipps.pdf"));
+    connect(BrevonPraxistipps_, &QAction::triggered, this, dokument("Brevon_Praxistipps.pdf"));
     connect(Form_C_, &ProtocolWindow::geschlossen, this, [this] {
         ProtokollFensterGeschlossen(p_);
         Anzeigen();
+    });
+
+    // The junction button of a flank page opens the junction dialog for that flank.
+    for (int i = 1; i <= 4; ++i)
+        connect(button_Stoss_[i], &QToolButton::clicked, this, [this, i] { Form_SS_->Oeffnen(i); });
+    connect(Form_SS_, &TForm_SS::uebernommen, this, [this](const QString& meldung) {
+        Ausfuehren(meldung.isEmpty() ? std::nullopt : std::optional(meldung.toStdString()));
     });
 
     connect(copy_, &QAction::triggered, this, [this] {
@@ -151,6 +180,35 @@ void TSimplifiedModel::VerbindungenHerstellen() {
         for (int c = 1; c <= 2; ++c)
             connect(Button_VSclear_[r][c], &QPushButton::pressed, this,
                     [this, r, c] { edit_VS0_1MouseDown(p_, r, c); });
+
+    // The lining button of a slot opens the lining dialog for it; "löschen" empties the slot.
+    for (int r = 0; r <= 4; ++r) {
+        for (int c = 1; c <= 2; ++c) {
+            connect(Button_VS_[r][c], &QPushButton::clicked, this,
+                    [this, r, c] { Form_DB_->Oeffnen(r, c); });
+            connect(Button_VSclear_[r][c], &QPushButton::clicked, this,
+                    [this, r, c] { Ausfuehren(Button_TB_VS1clearClick(p_, r, c)); });
+        }
+    }
+    connect(Form_DB_, &TForm_DB::uebernommen, this, [this](const QString& meldung) {
+        Ausfuehren(meldung.isEmpty() ? std::nullopt : std::optional(meldung.toStdString()));
+    });
+
+    for (int r = 0; r <= 4; ++r)
+        for (int c = r == 0 ? 0 : 1; c <= (r == 0 ? 0 : 2); ++c)
+            connect(Button_Aufbau_[r][c], &QPushButton::clicked, this,
+                    [this, r, c] { Button_TBClick(r, c); });
+}
+
+// The construction dialog takes the element from the project and, on commit, writes it back
+// and calculates; this window only shows the project again. It takes no input meanwhile.
+void TSimplifiedModel::Button_TBClick(int zeile, int spalte) {
+    if (!Form_BT_) {
+        Form_BT_ = new TForm_BT(p_, this);
+        connect(Form_BT_, &TForm_BT::uebernommen, this,
+                [this](const std::optional<std::string>& meldung) { Ausfuehren(meldung); });
+    }
+    Form_BT_->Oeffnen(zeile, spalte);
 }
 
 void TSimplifiedModel::TextGeaendert(const Textfeld& feld, const QString& text) {
@@ -181,8 +239,11 @@ void TSimplifiedModel::VariantenZeigen() {
         Information(QString::fromStdString(*meldung));
         return;
     }
-    if (!Verfuegbar::Varianten)
+    if (!Verfuegbar::Varianten) {
         Information("Die Variantenuntersuchung folgt in einer späteren Version.");
+        return;
+    }
+    emit variantenAngefordert();
 }
 
 // Numeric fields take digits, backspace and the decimal separator; with "." as separator a ","

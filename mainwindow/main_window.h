@@ -31,19 +31,22 @@ class QWidget;
 namespace phonikon {
 
 class ProtocolWindow;
+class TForm_DB;
+class TForm_SS;
 class SketchView;
+class TForm_BT;
 
 // Commands whose windows come with later parts of the program. Until then their buttons and
 // menu items exist in their places but stay disabled.
 struct Verfuegbar {
-    static constexpr bool Bauteilaufbau = false;   // construction dialog
-    static constexpr bool Vorsatzschale = false;   // lining dialog and "löschen"
-    static constexpr bool Stossstelle = false;     // junction dialog
-    static constexpr bool Druckvorschau = false;   // print preview
-    static constexpr bool Firmendaten = false;     // company header settings
-    static constexpr bool Hilfedokumente = false;  // the three PDF documents
-    static constexpr bool Infofenster = false;     // "Haftung", "Impressum"
-    static constexpr bool Varianten = false;       // the variant study window
+    static constexpr bool Bauteilaufbau = true;   // construction dialog
+    static constexpr bool Vorsatzschale = true;   // lining dialog and "löschen"
+    static constexpr bool Stossstelle = true;     // junction dialog
+    static constexpr bool Druckvorschau = true;   // print preview
+    static constexpr bool Firmendaten = true;     // company header settings
+    static constexpr bool Hilfedokumente = true;  // the three PDF documents
+    static constexpr bool Infofenster = true;     // "Haftung", "Impressum"
+    static constexpr bool Varianten = true;       // the variant study window
 };
 
 class TSimplifiedModel : public QMainWindow {
@@ -120,15 +123,20 @@ class TSimplifiedModel : public QMainWindow {
     void SeiteGeklickt(int index);
     void ErgebnisseZeigen();
     void VariantenZeigen();
+    void Button_TBClick(int zeile, int spalte);  // construction dialog for an element
 
     // Message boxes (main_window_files.cpp).
     bool Bestaetigen(const QString& text);
     void Information(const QString& text);
     void Fehler(const QString& text);
     QString Dateidialog(bool speichern);
+    void OrdnerMerken(const QString& pfad);
 
     Projekt& p_;
     ProtocolWindow* Form_C_ = nullptr;
+    TForm_DB* Form_DB_ = nullptr;  // lining dialog
+    TForm_SS* Form_SS_ = nullptr;  // junction dialog
+    TForm_BT* Form_BT_ = nullptr;  // created at the first use, kept to the end
     std::vector<std::string> gezeigtesProtokoll_;
     std::array<std::string, 5> gezeigteStoesse_;
     std::vector<Textfeld> felder_;

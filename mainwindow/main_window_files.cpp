@@ -37,8 +37,9 @@ void TSimplifiedModel::Fehler(const QString& text) {
     box.exec();
 }
 
-// The project file dialogs start in the project folder; the folder of a confirmed choice
-// becomes the project folder.
+// The project file dialogs start in the project folder. The folder of a chosen file becomes the
+// project folder only once the file has been read or written (`OrdnerMerken`): a folder that
+// cannot be read or written must not become the start of every later dialog.
 QString TSimplifiedModel::Dateidialog(bool speichern) {
     QFileDialog dialog(this, speichern ? "Speichern unter" : "Öffnen");
     dialog.setObjectName(speichern ? "SaveDialog" : "OpenDialog");
@@ -51,9 +52,11 @@ QString TSimplifiedModel::Dateidialog(bool speichern) {
         dialog.setDefaultSuffix("dat");
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    const QString pfad = dialog.selectedFiles().first();
+    return dialog.selectedFiles().first();
+}
+
+void TSimplifiedModel::OrdnerMerken(const QString& pfad) {
     p_.ProjektVerzeichnis = Pfad(QFileInfo(pfad).absolutePath());
-    return pfad;
 }
 
 void TSimplifiedModel::FileNewItemClick() {
@@ -77,6 +80,7 @@ void TSimplifiedModel::FileOpenItemClick() {
         Fehler(QString::fromStdString(*ergebnis.fehler));
         return;
     }
+    OrdnerMerken(pfad);
     if (ergebnis.fruehereVersion) Information(QString::fromUtf8(kFruehereVersionMeldung));
     if (ergebnis.rechenfehler) Fehler(QString::fromStdString(*ergebnis.rechenfehler));
     PanelBrevon_->setFocus();
@@ -88,11 +92,18 @@ bool TSimplifiedModel::save_asClick() {
     if (pfad.isEmpty()) return false;
     // Written through a temporary file: a failed save leaves the old file as it was.
     const auto fehler = Projekt_SpeichernUnter(p_, Pfad(pfad));
-    Anzeigen();
     if (fehler) {
+        // The user meant another file than the one shown before: a plain save must not write
+        // the old one behind their back, so there is no current file until the next success.
+        p_.DateiName.clear();
+        p_.Fenster.Datei_sichtbar = false;
+        p_.Fenster.label_DatName.clear();
+        Anzeigen();
         Fehler(QString::fromStdString(*fehler));
         return false;
     }
+    OrdnerMerken(pfad);
+    Anzeigen();
     return true;
 }
 

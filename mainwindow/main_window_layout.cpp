@@ -15,12 +15,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedLayout>
+#include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "calc/protocol_window.h"
+#include "junction/junction_pictures.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/sketch_view.h"
 #include "mainwindow/window_actions.h"
@@ -51,6 +53,38 @@ void WeissHinterlegt(QWidget* w) {
     w->setPalette(pal);
 }
 
+// A label that shows a user's name (room, flank). Its size does not follow the name, so a long
+// name never widens the window: what does not fit is cut off with "…"; the window shows the whole
+// name as the tooltip.
+class Namenslabel : public QLabel {
+  public:
+    Namenslabel(const QString& muster, QWidget* eltern) : QLabel(muster, eltern), muster_(muster) {
+        setTextFormat(Qt::PlainText);
+    }
+    QSize sizeHint() const override { return Groesse(muster_); }
+    QSize minimumSizeHint() const override { return Groesse(QStringLiteral("Ww…")); }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter maler(this);
+        drawFrame(&maler);
+        const QRect r =
+            contentsRect().marginsRemoved(QMargins(margin(), margin(), margin(), margin()));
+        const QString sichtbar = fontMetrics().elidedText(text(), Qt::ElideRight, r.width());
+        style()->drawItemText(&maler, r,
+                              int(QStyle::visualAlignment(layoutDirection(), alignment())),
+                              palette(), isEnabled(), sichtbar, foregroundRole());
+    }
+
+  private:
+    QSize Groesse(const QString& text) const {
+        const QMargins m = contentsMargins();
+        return QSize(fontMetrics().horizontalAdvance(text) + m.left() + m.right() + 2 * margin(),
+                     fontMetrics().height() + m.top() + m.bottom() + 2 * margin());
+    }
+    QString muster_;
+};
+
 QLabel* Beschriftung(const QString& text, QWidget* eltern, const QString& name = {}) {
     auto* l = new QLabel(text, eltern);
     if (!name.isEmpty()) l->setObjectName(name);
@@ -59,9 +93,8 @@ QLabel* Beschriftung(const QString& text, QWidget* eltern, const QString& name =
 
 // The room labels over the rows of a page: silver on navy (room 1) or on green (room 2).
 QLabel* Raumbalken(const QString& name, int raum, QWidget* eltern) {
-    auto* l = new QLabel(raum == 1 ? " Raum 1" : " Raum 2", eltern);
+    auto* l = new Namenslabel(raum == 1 ? " Raum 1" : " Raum 2", eltern);
     l->setObjectName(name);
-    l->setTextFormat(Qt::PlainText);
     l->setAutoFillBackground(true);
     QPalette pal = l->palette();
     pal.setColor(QPalette::Window, raum == 1 ? kRaum1 : kRaum2);
@@ -127,6 +160,7 @@ void TSimplifiedModel::MenueAufbauen() {
         return a;
     };
 
+    menuBar()->setObjectName("MainMenu");
     QMenu* datei = menuBar()->addMenu("&Datei");
     datei->setObjectName("File1");
     datei->setToolTipsVisible(true);
@@ -362,6 +396,10 @@ QWidget* TSimplifiedModel::ErgebnisblockAufbauen() {
         f.setBold(true);
         if (gross) f.setPointSizeF(f.pointSizeF() * 1.25);
         l->setFont(f);
+        // A fixed size for the widest value: a new value then repaints the label alone instead
+        // of laying out the whole window again at every keystroke.
+        l->setFixedSize(l->fontMetrics().horizontalAdvance("-8888,8 [dB]") + 2,
+                        l->fontMetrics().height());
         return l;
     };
     auto beschriftung = [&](const QString& html, const QString& hinweis = {}) {
@@ -395,9 +433,8 @@ QWidget* TSimplifiedModel::ErgebnisblockAufbauen() {
     r->addWidget(label_Ri_[0], 2, 2);
     r->addWidget(beschriftung("Flankendämm-Maß R<sub>f,w</sub>:"), 3, 0);
     for (int i = 1; i <= 4; ++i) {
-        label_resF_[i] = Beschriftung(QString("Flanke %1").arg(i), panel_results_,
-                                      QString("label_resF%1").arg(i));
-        label_resF_[i]->setTextFormat(Qt::PlainText);
+        label_resF_[i] = new Namenslabel(QString("Flanke %1").arg(i), panel_results_);
+        label_resF_[i]->setObjectName(QString("label_resF%1").arg(i));
         label_Ri_[i] = wert(QString("label_Ri%1").arg(i));
         r->addWidget(label_resF_[i], 2 + i, 1);
         r->addWidget(label_Ri_[i], 2 + i, 2);
@@ -466,6 +503,10 @@ QWidget* TSimplifiedModel::ErgebnisblockAufbauen() {
     hinweis->addWidget(hinweisKopf);
     hinweis->addWidget(hinweisText);
     hinweis->addStretch();
+    // Shown or hidden, the hint takes its room, so that nothing moves when it comes and goes.
+    QSizePolicy hinweisPlatz = panel_DnTW_->sizePolicy();
+    hinweisPlatz.setRetainSizeWhenHidden(true);
+    panel_DnTW_->setSizePolicy(hinweisPlatz);
     dntwStapel->addWidget(panel_DnTW_, 0, 0);
     r->addWidget(dntwBereich, 8, 0, 1, 3);
 
@@ -490,8 +531,9 @@ QWidget* TSimplifiedModel::ErgebnisblockAufbauen() {
     memo_error_ = new QPlainTextEdit(panel_errorMsg_);
     memo_error_->setObjectName("memo_error");
     memo_error_->setReadOnly(true);
-    // The message lines are broken by hand ("hinter-" / "legten"); they are not wrapped again.
-    memo_error_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Most message lines are broken by hand ("hinter-" / "legten") and fit; a longer one wraps
+    // at the panel's edge rather than running out of sight.
+    memo_error_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memo_error_->document()->setDocumentMargin(2);
     QFont meldungsschrift = memo_error_->font();
     meldungsschrift.setPointSizeF(7.5);  // the longest line fits the block at 784 × 657
@@ -499,6 +541,11 @@ QWidget* TSimplifiedModel::ErgebnisblockAufbauen() {
     memo_error_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     GrauHinterlegt(memo_error_);
     m->addWidget(memo_error_, 1);
+    // The messages take the place of the results: the block keeps the size of the larger of the
+    // two, so that nothing below moves when they change places.
+    QSizePolicy meldungsPlatz = panel_errorMsg_->sizePolicy();
+    meldungsPlatz.setRetainSizeWhenHidden(true);
+    panel_errorMsg_->setSizePolicy(meldungsPlatz);
     stapel->addWidget(panel_errorMsg_, 0, 0);
     return block;
 }
@@ -566,6 +613,7 @@ QWidget* TSimplifiedModel::RaumzeileAufbauen(int zeile, int spalte, QWidget* elt
     int r = 1;
     if (flanke) {
         Button_Aufbau_[zeile][spalte] = Knopf("Bauteilaufbau", "Button_F" + suffix, rahmen);
+        Button_Aufbau_[zeile][spalte]->setToolTip(" Datenbank ");
         g->addWidget(Button_Aufbau_[zeile][spalte], r, 0, Qt::AlignTop);
         g->addWidget(Aufbaumemo(zeile, spalte, rahmen), r, 1, 1, 2);
         ++r;
@@ -658,7 +706,7 @@ QWidget* TSimplifiedModel::FlankenseiteAufbauen(int i) {
     button_Stoss_[i]->setObjectName(QString("button_Stoss%1").arg(i));
     button_Stoss_[i]->setText(" Stoßstelle");
     button_Stoss_[i]->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    button_Stoss_[i]->setIconSize(QSize(48, 48));
+    button_Stoss_[i]->setIconSize(QSize(kStossBildGroesse, kStossBildGroesse));
     g->addWidget(button_Stoss_[i], 0, 2, 3, 1, Qt::AlignRight | Qt::AlignTop);
     g->setColumnStretch(1, 1);
     v->addLayout(g);
@@ -676,8 +724,13 @@ QWidget* TSimplifiedModel::ElementseitenAufbauen() {
     PageControl_->setUsesScrollButtons(false);
     PageControl_->setElideMode(Qt::ElideRight);
     PageControl_->addTab(TrennbauteilseiteAufbauen(), "Trennbauteil");
-    for (int i = 1; i <= 4; ++i)
+    for (int i = 1; i <= 4; ++i) {
         PageControl_->addTab(FlankenseiteAufbauen(i), QString("Flanke %1").arg(i));
+        // The flank-area fields are still shown here: the page keeps the room they need, so that
+        // a corner junction, which shows them, does not widen the window.
+        QWidget* seite = PageControl_->widget(i);
+        seite->setMinimumSize(seite->minimumSizeHint());
+    }
     return PageControl_;
 }
 

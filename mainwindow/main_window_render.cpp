@@ -46,6 +46,13 @@ void Text(QLabel* l, const QString& t) {
     if (l->text() != t) l->setText(t);
 }
 
+// A name label may cut a long name short; its tooltip always has the whole name.
+void Name(QLabel* l, const QString& anzeige, const QString& name) {
+    if (l->text() == anzeige) return;
+    l->setText(anzeige);
+    l->setToolTip(name);
+}
+
 void Zeilen(QPlainTextEdit* memo, const std::vector<std::string>& zeilen) {
     QStringList liste;
     for (const auto& z : zeilen) liste << Q(z);
@@ -73,15 +80,15 @@ void TSimplifiedModel::Anzeigen() {
 
     // Names.
     for (int i = 0; i <= 4; ++i) {
-        Text(label_room_1_[i], " " + Q(f.edit_room[1]));
-        Text(label_room_2_[i], " " + Q(f.edit_room[2]));
+        Name(label_room_1_[i], " " + Q(f.edit_room[1]), Q(f.edit_room[1]));
+        Name(label_room_2_[i], " " + Q(f.edit_room[2]), Q(f.edit_room[2]));
     }
     for (int i = 1; i <= 4; ++i) {
         if (PageControl_->tabText(i) != Reitertext(f.edit_Flanke[i])) {
             PageControl_->setTabText(i, Reitertext(f.edit_Flanke[i]));
             PageControl_->setTabToolTip(i, Q(f.edit_Flanke[i]));  // the whole name of a short tab
         }
-        Text(label_resF_[i], Q(f.edit_Flanke[i]));
+        Name(label_resF_[i], Q(f.edit_Flanke[i]), Q(f.edit_Flanke[i]));
     }
     Bevel_Datei_->setVisible(f.Datei_sichtbar);
     Text(label_DatName_, Q(f.label_DatName));
@@ -148,7 +155,7 @@ void TSimplifiedModel::Anzeigen() {
     for (int i = 1; i <= 4; ++i) {
         Markiert(chk_id_F_[i], f.chk_id[i]);
         if (gezeigteStoesse_[i] != p_.Stoss[i] || button_Stoss_[i]->icon().isNull()) {
-            button_Stoss_[i]->setIcon(QIcon(StossBild(p_.Stoss[i])));
+            button_Stoss_[i]->setIcon(StossSymbol(p_.Stoss[i]));
             gezeigteStoesse_[i] = p_.Stoss[i];
         }
         button_Stoss_[i]->setEnabled(Verfuegbar::Stossstelle);

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygon>
+#include <algorithm>
 
 namespace phonikon {
 namespace {
@@ -48,6 +49,48 @@ void TextZeichnen(QPainter& maler, const SkizzenText& t, const QColor& knopfFarb
     maler.drawText(QPoint(t.x, t.y + fm.ascent()), text);
 }
 
+void Zeichnen(QPainter& maler, const Skizze& s, const QColor& knopfFarbe, const QFont& schrift,
+              qreal versatz) {
+    maler.setFont(schrift);
+    maler.save();
+    if (s.gedreht) {
+        maler.translate(kSkizzeHoehe - versatz, 0);
+        maler.rotate(90);
+    }
+    for (const SkizzenForm& f : s.formen) FormZeichnen(maler, f, knopfFarbe);
+    maler.restore();
+
+    for (const SkizzenForm& f : s.legende) FormZeichnen(maler, f, knopfFarbe);
+    for (const SkizzenText& t : s.texte) TextZeichnen(maler, t, knopfFarbe);
+}
+
+bool Gleich(const SkizzenForm& a, const SkizzenForm& b) {
+    if (a.rechteck != b.rechteck || a.anzahl != b.anzahl || a.fuellung != b.fuellung ||
+        a.rand != b.rand)
+        return false;
+    for (std::size_t k = 0; k < a.p.size(); ++k)
+        if (a.p[k].x != b.p[k].x || a.p[k].y != b.p[k].y) return false;
+    return true;
+}
+
+bool Gleich(const SkizzenText& a, const SkizzenText& b) {
+    return a.x == b.x && a.y == b.y && a.text == b.text && a.schrift == b.schrift &&
+           a.hintergrund == b.hintergrund;
+}
+
+template <class T>
+bool Gleich(const std::vector<T>& a, const std::vector<T>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const T& x, const T& y) { return Gleich(x, y); });
+}
+
+// Most keystrokes change the results but not the picture: comparing is far cheaper than
+// drawing it again.
+bool Gleich(const Skizze& a, const Skizze& b) {
+    return a.gedreht == b.gedreht && Gleich(a.formen, b.formen) && Gleich(a.legende, b.legende) &&
+           Gleich(a.texte, b.texte);
+}
+
 }  // namespace
 
 void SkizzeRendern(QImage& bild, const Skizze& s, const QColor& knopfFarbe, const QFont& schrift,
@@ -60,23 +103,24 @@ void SkizzeRendern(QImage& bild, const Skizze& s, const QColor& knopfFarbe, cons
 
     QPainter maler(&bild);
     maler.setRenderHint(QPainter::Antialiasing, false);  // a pixel sketch, not a smooth drawing
-    maler.setFont(schrift);
+    // A quarter turn clockwise: the picture's left edge becomes its top edge. A pen of an odd
+    // number of device pixels lies right of and below its coordinates; anchoring the turn one
+    // device pixel further left then lands every pixel where turning the finished picture would
+    // put it (exact at ratios 1 and 2).
+    const qreal versatz = qRound(dpr) % 2 == 1 ? 1.0 / dpr : 0.0;
+    Zeichnen(maler, s, knopfFarbe, schrift, versatz);
+}
 
+void SkizzeZeichnen(QPainter& maler, const QRectF& ziel, const Skizze& s, const QColor& knopfFarbe,
+                    const QFont& schrift) {
+    const QSize groesse = Bildgroesse(s);
     maler.save();
-    if (s.gedreht) {
-        // A quarter turn clockwise: the picture's left edge becomes its top edge. A pen of an
-        // odd number of device pixels lies right of and below its coordinates; anchoring the turn
-        // one device pixel further left then lands every pixel where turning the finished
-        // picture would put it (exact at ratios 1 and 2).
-        const qreal versatz = qRound(dpr) % 2 == 1 ? 1.0 / dpr : 0.0;
-        maler.translate(kSkizzeHoehe - versatz, 0);
-        maler.rotate(90);
-    }
-    for (const SkizzenForm& f : s.formen) FormZeichnen(maler, f, knopfFarbe);
+    maler.translate(ziel.topLeft());
+    maler.scale(ziel.width() / groesse.width(), ziel.height() / groesse.height());
+    maler.setClipRect(QRect(QPoint(0, 0), groesse), Qt::IntersectClip);
+    maler.fillRect(QRect(QPoint(0, 0), groesse), Qt::white);
+    Zeichnen(maler, s, knopfFarbe, schrift, 0.0);
     maler.restore();
-
-    for (const SkizzenForm& f : s.legende) FormZeichnen(maler, f, knopfFarbe);
-    for (const SkizzenText& t : s.texte) TextZeichnen(maler, t, knopfFarbe);
 }
 
 QImage SkizzeRendern(const Skizze& s, const QColor& knopfFarbe, const QFont& schrift, qreal dpr) {
@@ -97,6 +141,7 @@ SketchView::SketchView(QWidget* parent) : QWidget(parent) {
 }
 
 void SketchView::setSkizze(const Skizze& s) {
+    if (Gleich(s, skizze_)) return;
     skizze_ = s;
     veraltet_ = true;
     setFixedSize(Bildgroesse(skizze_));

@@ -3,9 +3,12 @@
 #pragma once
 
 #include <QImage>
+#include <QRectF>
 #include <QWidget>
 
 #include "calc/sketch_types.h"
+
+class QPainter;
 
 namespace phonikon {
 
@@ -18,6 +21,10 @@ QImage SkizzeRendern(const Skizze& s, const QColor& knopfFarbe, const QFont& sch
 // The same into `bild`, reusing its memory when size and pixel ratio already fit.
 void SkizzeRendern(QImage& bild, const Skizze& s, const QColor& knopfFarbe, const QFont& schrift,
                    qreal dpr);
+// Draws the shown picture as vector shapes and text, scaled into `ziel` and clipped to it: for the
+// printed report and its PDF, which stay sharp at any zoom.
+void SkizzeZeichnen(QPainter& maler, const QRectF& ziel, const Skizze& s, const QColor& knopfFarbe,
+                    const QFont& schrift);
 
 class SketchView : public QWidget {
     Q_OBJECT

@@ -16,12 +16,7 @@ void LeereZahlFeld(std::string& text, const char* ersatz) {
 }  // namespace
 
 Rechenmeldung FormCreate(Projekt& p) {
-    Projekt_Zuruecksetzen(p);
-    Skizzenfarben(p);
-    p.Fenster.AktivesBlatt = 0;
-    auto meldung = Berechnen(p);
-    p.Gespeichert = 1;
-    return meldung;
+    return Projekt_Frisch(p);
 }
 
 Rechenmeldung edit_Vol1Change(Projekt& p) {
@@ -107,7 +102,7 @@ std::optional<std::string> button_VariantClick(const Projekt& p) {
 }
 
 bool FlankenflaecheSichtbar(const Projekt& p, int i, int j) {
-    return StossBeginntMit(p.Stoss[i], j == 1 ? "LSb" : "LSa");
+    return FlankeImVerlauf(p.Stoss[i]) == j;
 }
 
 }  // namespace phonikon

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <variant>
 
 namespace phonikon {
 
@@ -19,9 +20,25 @@ struct Firmendaten {
     bool operator==(const Firmendaten&) const = default;
 };
 
+// The four distances as whole numbers.
+struct Abstaende {
+    int logoLinks = 0, logoOben = 0, nameLinks = 0, nameOben = 0;
+};
+
+// Converts the four distance texts (blanks around the number allowed). For the first text that
+// is no whole number it returns the conversion message "'x' ist kein gültiger Integerwert".
+std::variant<Abstaende, std::string> Firma_Abstaende(const Firmendaten& f);
+
+// The message that refuses negative distances, or nothing when all four are at least 0.
+std::optional<std::string> Firma_AbstaendePruefen(const Abstaende& a);
+
 // Reads lines 1..15 of the company file into the field texts (UTF-8 in memory). Returns the
 // German I/O message when the file cannot be read; the data then stay as they were.
 std::optional<std::string> Firma_Lesen(Firmendaten& f, const std::string& pfad);
+
+// The 16 lines as written to disk (Windows-1252 bytes, CR LF). A distance that is no whole
+// number or is negative is written as "0".
+std::string Firma_Text(const Firmendaten& f);
 
 // Writes the 16 lines through a temporary file that replaces `pfad` only after a complete write.
 // Returns the German I/O message on failure; the old file then stays untouched.

@@ -118,12 +118,10 @@ void Namen_Uebernehmen(Projekt& p) {
 }
 
 std::optional<std::string> Projekt_Neu(Projekt& p) {
-    Projekt_Zuruecksetzen(p);
-    Skizzenfarben(p);
-    auto rechenfehler = Berechnen(p);
-    p.Gespeichert = 1;
-    p.Fenster.AktivesBlatt = 0;
-    return rechenfehler;
+    // The new project belongs to no file yet: saving it must ask for a name, not replace the
+    // file of the project before.
+    p.DateiName.clear();
+    return Projekt_Frisch(p);
 }
 
 OeffnenErgebnis Projekt_Einlesen(Projekt& p, const std::string& pfad) {

@@ -8,8 +8,8 @@
 
 namespace phonikon {
 
-// Save as, step 2: take the room, flank, separating-element and lining names from the window
-// texts into the name lists.
+// Takes the room, flank, separating-element and lining names from the window texts into the name
+// lists, which the file stores; Save as does it before its dialog opens.
 void Namen_Uebernehmen(Projekt& p);
 
 // New project after the user said "Ja": reset, sketch colours, calculation, Gespeichert := 1,

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "calc/project_state.h"
+#include "projectfile/disk_file.h"
 
 namespace phonikon {
 
@@ -16,13 +17,17 @@ inline constexpr std::string_view kDateiKopf = "Projektdaten: Phonikon Version 2
 // A project file has a few kilobytes; anything above this is refused unread.
 inline constexpr std::size_t kMaxProjektdateiGroesse = 16 * 1024 * 1024;
 
-// The German message for an error number of opening, reading or writing `pfad` ("Datei nicht
-// gefunden", "Dateizugriff verweigert", ... "I/O-Fehler %d").
-std::string DateiFehlermeldung(int fehlernummer, const std::string& pfad);
+// The longest line a project file may hold. The longest number the writer writes (the largest
+// extended real in fixed notation) has under 5000 characters; a longer line is no project file,
+// and refusing it keeps a huge "name" out of the window.
+inline constexpr std::size_t kMaxZeilenlaenge = 64 * 1024;
+
+// The message for a file with a line longer than kMaxZeilenlaenge.
+extern const char* const kZeileZuLangMeldung;
 
 // Reads the file's bytes into `p`, which the caller has reset (and whose TBName it has emptied).
-// Sets DateiVersion. Returns the German I/O message on failure ("Ungültige numerische Eingabe");
-// `p` then holds what was read before the failing line.
+// Sets DateiVersion. Returns the German message on failure ("Ungültige numerische Eingabe", or
+// kZeileZuLangMeldung); `p` then holds what was read before the failing line.
 std::optional<std::string> Projektdatei_LesenAusText(std::string_view bytes, Projekt& p);
 
 // Opens and reads a file; I/O failures give "Datei nicht gefunden", "Dateizugriff verweigert" ...
@@ -32,8 +37,8 @@ std::optional<std::string> Projektdatei_Lesen(const std::string& pfad, Projekt& 
 // FlankenName, TBName, VSName) and the window texts of project name, address and variant.
 std::string Projektdatei_Text(const Projekt& p);
 
-// Writes the file safely: a temporary file in the same folder, flushed, then renamed over the
-// target. On failure the old file is untouched and the German I/O message is returned.
+// Writes the file safely (DateiErsetzen): on failure the old file is untouched and the German
+// message is returned. A symbolic link stays and the file it points to is replaced.
 std::optional<std::string> Projektdatei_Schreiben(const std::string& pfad, const Projekt& p);
 
 }  // namespace phonikon

@@ -25,11 +25,7 @@ if [ -f fuzz/CMakeLists.txt ]; then
   cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DPHONIKON_UI=OFF -DPHONIKON_TESTS=OFF -DPHONIKON_FUZZ=ON >/dev/null
   cmake --build build-fuzz
-  corpus=$(mktemp -d)
-  cp fuzz/corpus/* "$corpus"/
-  build-fuzz/fuzz/project_file_fuzz -max_total_time="${FUZZ_SECONDS:-30}" -timeout=5 \
-    -rss_limit_mb=2048 "$corpus" 2>&1 | tail -n 3
-  rm -rf "$corpus"
+  ctest --test-dir build-fuzz --output-on-failure | tee -a "$log"
 fi
 echo "== All tests passed"
 # One closing line over both ctest runs (each failing run has already stopped the script).

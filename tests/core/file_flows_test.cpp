@@ -329,11 +329,16 @@ TEST_F(Dateiablauf, FailedOpenLeavesTheProjectAsItWas) {
     kaputt.replace(kaputt.find("\r\n10.000\r\n"), 10, "\r\n10,000\r\n");
     Schreiben(Pfad("kaputt.dat"), kaputt);
     fs::create_directory(Pfad("ordner.dat"));
+    // A project name of 100 KB: refused before it reaches any field.
+    std::string lang = vorher;
+    lang.insert(lang.find("Altbau"), std::string(100 * 1024, 'x'));
+    Schreiben(Pfad("lang.dat"), lang);
     const struct {
         std::string pfad, meldung;
     } faelle[] = {{Pfad("fehlt.dat"), "Datei nicht gefunden"},
                   {Pfad("kaputt.dat"), "Ungültige numerische Eingabe"},
-                  {Pfad("ordner.dat"), "Dateizugriff verweigert"}};
+                  {Pfad("ordner.dat"), "Dateizugriff verweigert"},
+                  {Pfad("lang.dat"), kZeileZuLangMeldung}};
     for (const auto& fall : faelle) {
         const auto ergebnis = Projekt_Oeffnen(p, fall.pfad);
         EXPECT_EQ(ergebnis.fehler.value_or(""), fall.meldung);
@@ -346,6 +351,53 @@ TEST_F(Dateiablauf, FailedOpenLeavesTheProjectAsItWas) {
         EXPECT_EQ(p.DateiName, "/projekte/alt.dat");
         EXPECT_TRUE(p.AufbauablageGefuellt);
     }
+}
+
+// The window opens one file after another into the same project, the command-line tool each file
+// into a fresh one: both must give the same results. A flank whose junction code is unknown keeps
+// its K values through the calculation, so they must not come from the project before.
+TEST_F(Dateiablauf, EveryOpenStartsFromACleanSlate) {
+    Projekt unbekannt = Lindenstrasse();
+    unbekannt.Stoss[1] = "XY_Stoss";
+    Namen_Uebernehmen(unbekannt);
+    ASSERT_FALSE(Projektdatei_Schreiben(Pfad("unbekannt.dat"), unbekannt));
+
+    Projekt fenster = GespeichertUndGeoeffnet(Lindenstrasse(), "linden.dat");
+    ASSERT_NEAR(fenster.K_ij[1][0], 5.7L, 1e-12L);
+    ASSERT_FALSE(Projekt_Oeffnen(fenster, Pfad("unbekannt.dat")).fehler);
+    Projekt frisch;
+    Projekt_Frisch(frisch);
+    ASSERT_FALSE(Projekt_Einlesen(frisch, Pfad("unbekannt.dat")).fehler);
+
+    // Flank 1 with K = 0 on all three paths (above the geometric minima of -3.01 and -1.87 dB):
+    // R = 55 + 10·lg(10/4) = 58.98 dB on each; flank share 55.97, separating element 52.43,
+    // R'w = 49.77, DnT,w 1→2 = 50.84 dB.
+    for (const Projekt* q : {&fenster, &frisch}) {
+        EXPECT_EQ(q->EingabenVollstaendig, 1);
+        for (int w = 0; w < 3; ++w) {
+            EXPECT_EQ(q->K_ij[1][w], 0);
+            EXPECT_NEAR(static_cast<double>(q->R_ij[1][w]), 58.9794, 1e-4);
+        }
+        EXPECT_NEAR(static_cast<double>(q->R_Anteil[1]), 55.9691, 1e-4);
+        EXPECT_NEAR(static_cast<double>(q->R_Anteil[0]), 52.4313, 1e-4);
+        EXPECT_NEAR(static_cast<double>(q->R_w_Bau), 49.7675, 1e-4);
+        EXPECT_NEAR(static_cast<double>(q->DnTw_12), 50.8396, 1e-4);
+        EXPECT_EQ(q->Fenster.label_Rges, "49,8 [dB]");
+    }
+
+    // New clears every result as well.
+    Projekt_Neu(fenster);
+    for (int i = 1; i <= 4; ++i) {
+        for (int w = 0; w < 3; ++w) {
+            EXPECT_EQ(fenster.K_ij[i][w], 0);
+            EXPECT_EQ(fenster.R_ij[i][w], 0);
+        }
+    }
+    EXPECT_EQ(fenster.R_Anteil, (std::array<long double, 5>{}));
+    EXPECT_EQ(fenster.R_Dd, 0);
+    EXPECT_EQ(fenster.R_w_Bau, 0);
+    EXPECT_EQ(fenster.DnTw_12, 0);
+    EXPECT_EQ(fenster.DnTw_21, 0);
 }
 
 TEST_F(Dateiablauf, OpenKeepsWhatOutlivesAProject) {
@@ -429,8 +481,13 @@ TEST(Dateiablauf_Neu, NewResetsTheProjectAndMarksItSaved) {
     p.Gespeichert = 0;
     p.Fenster.AktivesBlatt = 3;
     p.AufbauablageGefuellt = true;
+    p.DateiName = "/projekte/vorher.dat";
+    p.Fenster.Datei_sichtbar = true;
     EXPECT_FALSE(Projekt_Neu(p));
     EXPECT_EQ(p.Gespeichert, 1);
+    // No current file any more: a later save must ask for a name.
+    EXPECT_EQ(p.DateiName, "");
+    EXPECT_FALSE(p.Fenster.Datei_sichtbar);
     EXPECT_EQ(p.Fenster.AktivesBlatt, 0);
     EXPECT_EQ(p.Fenster.edit_Projekt, "");
     EXPECT_EQ(p.Fenster.edit_TB, "Trennbauteil");

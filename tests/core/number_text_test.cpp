@@ -44,6 +44,35 @@ TEST(NumberText, GeneralFormIsShortestWithFifteenDigits) {
     EXPECT_EQ(FormatGeneral(0.000001L, ','), "1E-06");
 }
 
+// Fifteen integer digits still fit the fixed form; a sixteenth, also one gained by rounding to 15
+// significant digits, switches to the exponent form. Half a unit rounds away from zero.
+TEST(NumberText, GeneralFormAtFifteenIntegerDigits) {
+    struct Fall {
+        long double x;
+        const char* text;
+    };
+    const Fall faelle[] = {
+        {999999999999999.0L, "999999999999999"},
+        {999999999999999.4L, "999999999999999"},
+        {999999999999999.5L, "1E+15"},
+        {1e15L, "1E+15"},
+        {-1e15L, "-1E+15"},
+        {1.5e15L, "1,5E+15"},
+        {1234567890123456.0L, "1,23456789012346E+15"},
+        {123456789012345.6L, "123456789012346"},
+        {500000000000000.5L, "500000000000001"},
+        {100000000000000.04L, "100000000000000"},
+        {12345678901234.56L, "12345678901234,6"},
+    };
+    for (const Fall& f : faelle) {
+        EXPECT_EQ(FormatGeneral(f.x, ','), f.text) << f.text;
+        EXPECT_EQ(detail::FormatGeneralAusEntwicklung(f.x, ','), f.text) << f.text;
+    }
+    // The exponent form goes into input fields and must read back.
+    EXPECT_EQ(ParseReal(FormatGeneral(1e15L, ','), ','), 1e15L);
+    EXPECT_EQ(ParseReal(FormatGeneral(-1.5e15L, ','), ','), -1.5e15L);
+}
+
 TEST(NumberText, ParseRealAcceptsOnlyTheUsersNotation) {
     EXPECT_EQ(*ParseReal("2,5", ','), 2.5L);
     EXPECT_EQ(*ParseReal(" -2,5 ", ','), -2.5L);

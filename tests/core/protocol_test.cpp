@@ -136,6 +136,41 @@ TEST(Protocol, WithoutVolumesAndWithPointSeparator) {
     EXPECT_NE(Finde(z, " R´w = 51.0 [dB]"), std::string::npos);
 }
 
+// The norm note marks the direction from the larger room into the smaller one; equal rooms have no
+// normative direction, so neither line carries it, on screen neither direction shows the note.
+// R'w = 50.99 dB: 10·lg(0.32·50/10) = 2.04 dB, 10·lg(0.32·40/10) = 1.07 dB.
+TEST(Protocol, DirectionNoteOnlyFromTheLargerVolume) {
+    const std::string note =
+        "(Normrichtung: Schallübertragung vom größeren Raumvolumen zum kleineren)";
+    struct Fall {
+        const char *v1, *v2;
+        std::string zeile12, zeile21;
+    };
+    const Fall faelle[] = {
+        {"50", "50", " DnT,w Raum 1 -> Raum 2 = 53,0 [dB]  ",
+         " DnT,w Raum 2 -> Raum 1 = 53,0 [dB]  "},
+        {"40", "50", " DnT,w Raum 1 -> Raum 2 = 53,0 [dB]  ",
+         " DnT,w Raum 2 -> Raum 1 = 52,1 [dB]  " + note},
+    };
+    for (const Fall& f : faelle) {
+        Projekt p = test::Beispielprojekt(',', f.v1, f.v2);
+        const auto z = Protokoll_Erstellen(p);
+        const size_t kopf = Finde(z, " bewertete Standard-Schallpegeldifferenz:");
+        ASSERT_NE(kopf, std::string::npos) << f.v1 << " " << f.v2;
+        ASSERT_LT(kopf + 2, z.size());
+        EXPECT_EQ(z[kopf + 1], f.zeile12) << f.v1 << " " << f.v2;
+        EXPECT_EQ(z[kopf + 2], f.zeile21) << f.v1 << " " << f.v2;
+    }
+
+    Projekt gleich = test::Beispielprojekt(',', "50", "50");
+    for (bool raum1 : {true, false}) {
+        gleich.Fenster.rg_DnTW1 = raum1;
+        DnTW_Richtung_Anzeigen(gleich);
+        EXPECT_FALSE(gleich.Fenster.lb_AnmDnTW_sichtbar) << raum1;
+        EXPECT_EQ(gleich.Fenster.label_DnTW, "53,0 [dB]");
+    }
+}
+
 TEST(Protocol, IsRebuiltByTheCalculationOnlyWhileTheWindowIsOpen) {
     Projekt p = test::Beispielprojekt();
     EXPECT_TRUE(p.Protokoll.empty());

@@ -217,6 +217,116 @@ TEST_F(SkizzeTest, WinkelstossAErsetztDieFlaecheInRaum2) {
     EXPECT_EQ(label->hintergrund, kNavy);
 }
 
+struct Erwartet {
+    Punkt a, b;  // first two corners
+    Farbe fuellung;
+};
+
+void ErwarteFolge(const std::vector<SkizzenForm>& formen, std::size_t ab,
+                  const std::vector<Erwartet>& folge) {
+    ASSERT_GE(formen.size(), ab + folge.size());
+    for (std::size_t k = 0; k < folge.size(); ++k) {
+        const SkizzenForm& f = formen[ab + k];
+        const Erwartet& e = folge[k];
+        EXPECT_TRUE(Gleich(f.p[0], e.a) && Gleich(f.p[1], e.b))
+            << "shape " << ab + k << ": (" << f.p[0].x << "," << f.p[0].y << ") (" << f.p[1].x
+            << "," << f.p[1].y << ")";
+        EXPECT_EQ(f.fuellung, e.fuellung) << "shape " << ab + k;
+        EXPECT_EQ(f.rand, kSchwarz) << "shape " << ab + k;
+    }
+}
+
+std::vector<Erwartet> Verschoben(std::vector<Erwartet> folge, int dx) {
+    for (Erwartet& e : folge) e.a.x += dx, e.b.x += dx;
+    return folge;
+}
+
+// Each box is drawn back to front: floor, rear wall, front, ceiling; linings of floor and rear
+// wall in front of the element, of front and ceiling behind it. Room 1, the separating element,
+// then room 2.
+TEST_F(SkizzeTest, ReihenfolgeDerFlankenflaechen) {
+    AlleDefinieren();
+    for (auto& zeile : p.Fenster.edit_VS)
+        for (auto& vs : zeile) vs = "VS";
+    Zeichnen();
+    const std::vector<Erwartet> raum = {
+        {{10, 222}, {110, 222}, kSchwarz}, {{10, 220}, {110, 220}, kGrau},    // floor
+        {{10, 220}, {100, 220}, kOliv},                                       //
+        {{50, 80}, {150, 180}, kSchwarz},  {{48, 82}, {148, 182}, kGrau},     // rear wall
+        {{50, 80}, {140, 180}, kOliv},                                        //
+        {{10, 123}, {100, 123}, kOliv},    {{12, 120}, {62, 120}, kSchwarz},  // front
+        {{10, 120}, {60, 120}, kGrau},                                        //
+        {{10, 120}, {100, 120}, kOliv},    {{12, 122}, {62, 122}, kSchwarz},  // ceiling
+        {{10, 120}, {60, 120}, kGrau},
+    };
+    const std::vector<Erwartet> trennbauteil = {
+        {{153, 120}, {153, 220}, kOliv},
+        {{158, 120}, {158, 220}, kSchwarz},
+        {{160, 120}, {160, 220}, kBlau},
+        {{165, 120}, {165, 220}, kOliv},
+    };
+    ASSERT_EQ(s().formen.size(), 2 * raum.size() + trennbauteil.size());
+    ErwarteFolge(s().formen, 0, raum);
+    ErwarteFolge(s().formen, raum.size(), trennbauteil);
+    ErwarteFolge(s().formen, raum.size() + trennbauteil.size(), Verschoben(raum, 200));
+
+    // Cross junctions everywhere: the piece behind comes before the separating element, the
+    // pieces of the front, the ceiling and the floor after it, all grey, with no lining.
+    for (auto& zeile : p.Fenster.edit_VS)
+        for (auto& vs : zeile) vs.clear();
+    for (int i = 1; i <= 4; ++i) p.Stoss[i] = "KS_ohneTrennung";
+    Zeichnen();
+    ASSERT_EQ(s().formen.size(), 8u + 10u + 8u);
+    ErwarteFolge(s().formen, 8,
+                 {{{205, 70}, {205, 170}, kSchwarz},
+                  {{207, 70}, {207, 170}, kGrau},
+                  {{158, 120}, {158, 220}, kSchwarz},
+                  {{160, 120}, {160, 220}, kBlau},
+                  {{153, 155}, {153, 225}, kSchwarz},
+                  {{155, 155}, {155, 225}, kGrau},
+                  {{158, 50}, {158, 110}, kSchwarz},
+                  {{160, 50}, {160, 110}, kGrau},
+                  {{158, 230}, {158, 290}, kSchwarz},
+                  {{160, 230}, {160, 290}, kGrau}});
+}
+
+// A corner piece stands for the wall in line with the separating element, but it is painted in
+// the colours of the flank's room-1 element; only while its own flank's page is active does it
+// take the highlight of the room whose face it replaced.
+TEST_F(SkizzeTest, WinkelstueckAbseitsSeinerSeite) {
+    constexpr Punkt kStueck2Schatten[2] = {{158, 50}, {158, 110}};
+    constexpr Punkt kStueck2Element[2] = {{160, 50}, {160, 110}};
+    struct Fall {
+        const char* stoss;
+        int aktSeite;
+        long double m1, m2;  // room-1 and room-2 element of flank 2
+        Farbe stueck, schatten;
+    };
+    const Fall faelle[] = {
+        {"LSa_ohneTrennung", 1, 250, 0, kGrau, kSchwarz},
+        {"LSa_TrennungR2", 0, 0, 250, kFarbeButtonFace, kFarbeButtonFace},
+        {"LSa_ohneTrennung", 2, 250, 0, kGruen, kSchwarz},
+        {"LSb_TrennungR1", 4, 250, 0, kGrau, kSchwarz},
+        {"LSb_ohneTrennung", 3, 0, 250, kFarbeButtonFace, kFarbeButtonFace},
+        {"LSb_ohneTrennung", 2, 0, 250, kNavy, kFarbeButtonFace},
+    };
+    for (const Fall& f : faelle) {
+        Projekt q;
+        q.Stoss[2] = f.stoss;
+        q.AktSeite = f.aktSeite;
+        q.Fenster.AktivesBlatt = f.aktSeite;
+        q.Element[2][1].mFlaeche = f.m1;
+        q.Element[2][2].mFlaeche = f.m2;
+        Skizzenfarben(q);
+        Skizze_Zeichnen(q);
+        const int stueck = FormIndex(q.SkizzenBild, kStueck2Element);
+        ASSERT_GE(stueck, 0) << f.stoss << " " << f.aktSeite;
+        EXPECT_EQ(q.SkizzenBild.formen[stueck].fuellung, f.stueck) << f.stoss << " " << f.aktSeite;
+        EXPECT_EQ(FormIndex(q.SkizzenBild, kStueck2Schatten), stueck - 1);
+        EXPECT_EQ(q.SkizzenBild.formen[stueck - 1].fuellung, f.schatten) << f.stoss;
+    }
+}
+
 TEST_F(SkizzeTest, VorsatzschalenVorOderHinterDemElement) {
     AlleDefinieren();
     p.Fenster.edit_VS[3][1] = "VS";  // rear wall: in front

@@ -344,7 +344,7 @@ TEST(Ablage, LeereVorsatzschaleEinfuegen) {
     InsertVSClick(p);
     EXPECT_EQ(p.f0_VS[0][2], 0);
     EXPECT_EQ(f.edit_VS[0][2], "");
-    EXPECT_TRUE(f.Button_VSclear[0][2]);
+    EXPECT_FALSE(f.Button_VSclear[0][2]);  // nothing left to clear
     EXPECT_EQ(p.Gespeichert, 0);
 }
 

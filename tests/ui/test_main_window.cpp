@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -137,6 +138,43 @@ class TestMainWindow : public QObject {
         QTest::keyClick(w.get(), taste, Qt::ControlModifier);
     }
     QString Pfad(const QString& name) { return ordner.filePath(name); }
+    static QByteArray Inhalt(const QString& datei) {
+        QFile f(datei);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    // Answers the next dialog, which must be a file dialog, by cancelling it; `start` receives
+    // the folder it started in.
+    static Dialoge::Antwort DateidialogAbbrechen(QString* start = nullptr) {
+        return [start](QWidget* dialog) {
+            auto* d = qobject_cast<QFileDialog*>(dialog);
+            QVERIFY2(d, "einen Dateidialog erwartet");
+            if (start) *start = d->directory().absolutePath();
+            d->reject();
+        };
+    }
+    // Size and minimum size of the window and the places of the blocks.
+    struct Masse {
+        QSize groesse, minimum;
+        QRect seiten, skizze, ergebnisse;
+        bool operator==(const Masse&) const = default;
+        friend char* toString(const Masse& m) {
+            auto r = [](const QRect& g) {
+                return QString("%1,%2 %3×%4").arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height());
+            };
+            return qstrdup(qPrintable(QString("Fenster %1×%2, Minimum %3×%4, Seiten %5, Skizze %6, "
+                                              "Ergebnisse %7")
+                                          .arg(m.groesse.width())
+                                          .arg(m.groesse.height())
+                                          .arg(m.minimum.width())
+                                          .arg(m.minimum.height())
+                                          .arg(r(m.seiten), r(m.skizze), r(m.ergebnisse))));
+        }
+    };
+    Masse Vermessen() {
+        QCoreApplication::processEvents();
+        return {w->size(), w->minimumSizeHint(), Teil<QWidget>("PageControl")->geometry(),
+                Teil<QWidget>("panel_Grafic")->geometry(), Teil<QWidget>("Panel2")->geometry()};
+    }
 
   private slots:
     void init() {
@@ -169,6 +207,102 @@ class TestMainWindow : public QObject {
         QVERIFY(Teil<QCheckBox>("chk_id_F3")->isChecked());
         QCOMPARE(w->projekt().Gespeichert, 1);
         Bildschirmfoto(w.get(), "hauptfenster_leer");
+    }
+
+    // Tests and assistive tools find every control by its component name.
+    void steuerelementeTragenIhreNamen() {
+        QStringList namen = {"SpeedBar",
+                             "SpeedButton1",
+                             "SpeedButton2",
+                             "button_Save_As",
+                             "SpeedButtonPrint",
+                             "button_Variant",
+                             "btn_Results",
+                             "SpeedButtonHandbuch",
+                             "SpeedButtonBerechnungsgrundlagen",
+                             "SpeedButtonBrevonTipps",
+                             "SpeedButton3",
+                             "Bevel_Datei",
+                             "lb_Datei",
+                             "label_DatName",
+                             "MainMenu",
+                             "FileNewItem",
+                             "FileOpenItem",
+                             "save_as",
+                             "FilePrintItem",
+                             "FileExitItem",
+                             "Firmendaten1",
+                             "Berechnungsergebnisse1",
+                             "Variantenuntersuchung1",
+                             "Internet1",
+                             "Internet2",
+                             "Handbuch",
+                             "Rechenverfahren",
+                             "BrevonPraxistipps",
+                             "panel_Brevon",
+                             "PanelBrevon",
+                             "ImageBrevon",
+                             "edit_Projekt",
+                             "edit_Str",
+                             "edit_PLZ",
+                             "edit_Ort",
+                             "edit_Variante",
+                             "edit_room1",
+                             "edit_room2",
+                             "edit_Vol1",
+                             "edit_Vol2",
+                             "edit_L1",
+                             "edit_L2",
+                             "Panel2",
+                             "panel_results",
+                             "panel_errorMsg",
+                             "memo_error",
+                             "label_Rges",
+                             "label_DnTW",
+                             "rg_DnTW1",
+                             "rg_DnTW2",
+                             "lb_AnmDnTW",
+                             "panel_DnTW",
+                             "PageControl",
+                             "edit_TB",
+                             "edit_A",
+                             "rg_horizontal",
+                             "rg_vertikal",
+                             "Button_TB",
+                             "Memo_TB",
+                             "Button_TB_VS1",
+                             "Button_TB_VS2",
+                             "Button_TB_VS1clear",
+                             "Button_TB_VS2clear",
+                             "label_DirRw",
+                             "label_VS",
+                             "panel_Grafic",
+                             "Image1",
+                             "Image2",
+                             "GrafikinZwschenablagekopieren1",
+                             "PopupMenu1",
+                             "copy",
+                             "Insert",
+                             "PopupMenu2",
+                             "copyVS",
+                             "InsertVS"};
+        for (int i = 0; i <= 4; ++i) {
+            namen << QString("TabSheet_%1").arg(i) << QString("label_Ri%1").arg(i);
+            for (int j = 1; j <= 2; ++j)
+                namen << QString("label_room%1_%2").arg(i).arg(j)
+                      << QString("edit_VS%1_%2").arg(i).arg(j);
+            if (i == 0) continue;
+            namen << QString("label_resF%1").arg(i) << QString("edit_Flanke%1").arg(i)
+                  << QString("edit_LF%1").arg(i) << QString("button_Stoss%1").arg(i)
+                  << QString("chk_id_F%1").arg(i);
+            for (const char* muster : {"Button_F%1_%2", "Memo_F%1_%2", "Button_VS%1_%2",
+                                       "Button_VS%1_%2clear", "label_FF%1_%2", "edit_FF%1_%2"})
+                for (int j = 1; j <= 2; ++j) namen << QString(muster).arg(i).arg(j);
+        }
+        QStringList fehlend;
+        for (const QString& name : namen)
+            if (!w->findChild<QObject*>(name)) fehlend << name;
+        QCOMPARE(fehlend, QStringList());
     }
 
     void zahlenfelderFilternTastenNachDezimaltrenner() {
@@ -269,6 +403,70 @@ class TestMainWindow : public QObject {
         QCOMPARE(Label("label_room0_2"), QString(" Bad"));
     }
 
+    void langeNamenUndFlankenflaechenLassenDasFensterInSeinerGroesse() {
+        const Masse vorher = Vermessen();
+        const QString raum = QString(18, QLatin1Char('W')), flanke = QString(14, QLatin1Char('W'));
+        Tippen("edit_room1", raum);
+        Tippen("edit_room2", raum);
+        for (int i = 1; i <= 4; ++i) {
+            SeiteAnklicken(i);
+            Tippen(QString("edit_Flanke%1").arg(i), flanke);
+        }
+        QCOMPARE(Vermessen(), vorher);
+        // Names from a file are not limited: they are shortened on screen, whole in the tooltip.
+        Projekt& p = w->projekt();
+        p.Fenster.edit_room[1] = QString(60, QLatin1Char('W')).toStdString();
+        p.Fenster.edit_Flanke[2] = QString(60, QLatin1Char('W')).toStdString();
+        w->Anzeigen();
+        QCOMPARE(Vermessen(), vorher);
+        QCOMPARE(Teil<QLabel>("label_room2_1")->toolTip(), QString(60, QLatin1Char('W')));
+        QCOMPARE(Teil<QLabel>("label_resF2")->toolTip(), QString(60, QLatin1Char('W')));
+        QCOMPARE(Label("label_resF2"), QString(60, QLatin1Char('W')));
+
+        // Corner junctions show their flank-area fields without widening the page.
+        for (int i = 1; i <= 4; ++i) p.Stoss[i] = i % 2 ? "LSa_ohneTrennung" : "LSb_TrennungTB";
+        w->Anzeigen();
+        SeiteAnklicken(1);
+        QVERIFY(Feld("edit_FF1_2")->isVisible());
+        QCOMPARE(Vermessen(), vorher);
+        SeiteAnklicken(2);
+        QVERIFY(Feld("edit_FF2_1")->isVisible());
+        QCOMPARE(Vermessen(), vorher);
+        Bildschirmfoto(w.get(), "hauptfenster_lange_namen_winkelstoss");
+    }
+
+    void meldungenVerschiebenNichts() {
+        BeispielEingeben();
+        const Masse ergebnisse = Vermessen();
+        QVERIFY(!Teil<QWidget>("panel_errorMsg")->isVisible());
+        Tippen("edit_A", "");
+        QTest::keyClick(Feld("edit_A"), Qt::Key_Backspace);
+        QVERIFY(Teil<QWidget>("panel_errorMsg")->isVisible());
+        QCOMPARE(Vermessen(), ergebnisse);
+
+        // The hint over a missing volume does not move anything either.
+        Tippen("edit_A", "10");
+        Tippen("edit_Vol1", "");
+        QTest::keyClick(Feld("edit_Vol1"), Qt::Key_Backspace);
+        QVERIFY(Teil<QWidget>("panel_DnTW")->isVisible());
+        QCOMPARE(Vermessen(), ergebnisse);
+    }
+
+    void meldungUeberZahlenbereichWirdUmbrochen() {
+        BeispielEingeben();
+        Projekt& p = w->projekt();
+        p.Element[0][0].Rw = 1e300L;
+        Tippen("edit_A", "12");
+        auto* memo = Teil<QPlainTextEdit>("memo_error");
+        QVERIFY(memo->isVisible());
+        QVERIFY(
+            memo->toPlainText().contains("Berechnung nicht möglich: Eingabewerte außerhalb des "
+                                         "darstellbaren Zahlenbereichs"));
+        QCoreApplication::processEvents();
+        QCOMPARE(memo->horizontalScrollBar()->maximum(), 0);  // nothing cut off at the right
+        Bildschirmfoto(w.get(), "hauptfenster_zahlenbereich");
+    }
+
     void seitenklickMarkiertElementInDerSkizze() {
         auto* bild = Teil<SketchView>("Image1");
         const QImage vorher = bild->bild();
@@ -335,8 +533,9 @@ class TestMainWindow : public QObject {
         QCOMPARE(ziel->text(), QString("Vorsatzschale / f = 70Hz"));
         QCOMPARE(Feld("edit_VS1_2")->text(), QString("Vorsatzschale / f = 70Hz"));
         QCOMPARE(p.f0_VS[1][2], 70);
+        QVERIFY(p.Fenster.Button_VSclear[1][1]);
 
-        // An empty lining pasted: field empty, no frequency.
+        // An empty lining pasted: field empty, no frequency, nothing to remove.
         auto* leer = Feld("edit_VS1_1");
         SeiteAnklicken(2);
         Kontextmenue(Feld("edit_VS2_1"), Feld("edit_VS2_1"), QContextMenuEvent::Mouse);
@@ -346,7 +545,7 @@ class TestMainWindow : public QObject {
         Menuepunkt("PopupMenu2", "InsertVS");
         QCOMPARE(leer->text(), QString());
         QCOMPARE(p.f0_VS[1][1], 0);
-        QVERIFY(p.Fenster.Button_VSclear[1][1]);
+        QVERIFY(!p.Fenster.Button_VSclear[1][1]);
     }
 
     void protokollFensterFolgtDerBerechnung() {
@@ -475,6 +674,60 @@ class TestMainWindow : public QObject {
             QCOMPARE(Label("label_DatName"), datei);
             QCOMPARE(w->projekt().Gespeichert, 0);
         }
+    }
+
+    void speichernOhneAktuelleDateiFragtNachDemNamen() {
+        BeispielEingeben();
+        const QString erste = Pfad("erste.dat"), zweite = Pfad("zweite.dat");
+        Dialoge dialoge;
+        dialoge.Dann(Dialoge::Datei(erste));
+        QTest::mouseClick(Teil<QToolButton>("button_Save_As"), Qt::LeftButton);
+        QTRY_VERIFY(dialoge.AlleBeantwortet());
+        const QByteArray inhalt = Inhalt(erste);
+        QVERIFY(!inhalt.isEmpty());
+
+        // After New there is no current file: Ctrl+S asks for a name, as at start-up.
+        dialoge.Dann(Dialoge::Knopf("&Ja"));
+        Tastenkuerzel(Qt::Key_N);
+        QTRY_VERIFY(dialoge.AlleBeantwortet());
+        dialoge.Dann(DateidialogAbbrechen());
+        Tastenkuerzel(Qt::Key_S);
+        QTRY_VERIFY(dialoge.AlleBeantwortet());
+        QCOMPARE(Inhalt(erste), inhalt);
+
+        // A failed Save as leaves no current file either, and the next dialog starts in the
+        // folder of the last file that was written, not in the one that failed.
+        Tippen("edit_A", "7");
+        dialoge.Dann(Dialoge::Datei(zweite));
+        QTest::mouseClick(Teil<QToolButton>("button_Save_As"), Qt::LeftButton);
+        QTRY_VERIFY(dialoge.AlleBeantwortet());
+        const QByteArray inhaltZweite = Inhalt(zweite);
+        Tippen("edit_A", "8");
+        dialoge.gesehen.clear();
+        dialoge.Dann(Dialoge::Datei(erste + "/unmoeglich.dat"));
+        dialoge.Dann(Dialoge::Knopf("OK"));
+        QTest::mouseClick(Teil<QToolButton>("button_Save_As"), Qt::LeftButton);
+        QTRY_VERIFY(dialoge.AlleBeantwortet());
+        QCOMPARE(dialoge.gesehen.size(), 1);
+        QVERIFY(!Teil<QWidget>("Bevel_Datei")->isVisible());
+        QCOMPARE(w->projekt().Gespeichert, 0);
+        QString start;
+        dialoge.Dann(DateidialogAbbrechen(&start));
+        Tastenkuerzel(Qt::Key_S);
+        QTRY_VERIFY(dialoge.AlleBeantwortet());
+        QCOMPARE(Inhalt(zweite), inhaltZweite);
+        QCOMPARE(QDir(start), QDir(ordner.path()));
+
+        // The same for a file that could not be opened.
+        dialoge.Dann(Dialoge::Knopf("&Ja"));
+        dialoge.Dann(Dialoge::Datei(Pfad("fehlt/nichts.dat")));
+        dialoge.Dann(Dialoge::Knopf("OK"));
+        QTest::mouseClick(Teil<QToolButton>("SpeedButton2"), Qt::LeftButton);
+        QTRY_VERIFY(dialoge.AlleBeantwortet());
+        dialoge.Dann(DateidialogAbbrechen(&start));
+        QTest::mouseClick(Teil<QToolButton>("button_Save_As"), Qt::LeftButton);
+        QTRY_VERIFY(dialoge.AlleBeantwortet());
+        QCOMPARE(QDir(start), QDir(ordner.path()));
     }
 
     void beispieleOeffnen_data() {

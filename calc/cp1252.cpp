@@ -1,4 +1,4 @@
-#include "projectfile/cp1252.h"
+#include "calc/cp1252.h"
 
 #include <array>
 #include <cstdint>
