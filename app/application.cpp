@@ -39,6 +39,8 @@ Anwendung::Anwendung(char dezimaltrenner, const std::string& startVerzeichnis)
     connect(haupt, &TSimplifiedModel::impressumAngefordert, Form_Impressum_.get(),
             &TForm_Impressum::Zeigen);
     // A link that cannot be opened is left alone.
+    connect(haupt, &TSimplifiedModel::herausgeberseiteAngefordert, this,
+            [this] { oeffnen(kHerausgeberSeite); });
     connect(Form_Impressum_.get(), &TForm_Impressum::linkAngeklickt, this,
             [this](const QUrl& adresse) { oeffnen(adresse); });
 }

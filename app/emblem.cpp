@@ -15,28 +15,6 @@ QPixmap Leinwand(int groesse, qreal dpr) {
 
 }  // namespace
 
-QPixmap Emblem(int groesse, qreal dpr) {
-    QPixmap bild = Leinwand(groesse, dpr);
-    QPainter p(&bild);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(groesse / 64.0, groesse / 64.0);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 128));
-    p.drawRoundedRect(QRectF(2, 2, 60, 60), 10, 10);
-    p.setBrush(QColor(200, 200, 210));
-    p.drawRect(QRectF(36, 12, 8, 40));
-    p.setBrush(Qt::NoBrush);
-    for (int n = 0; n < 3; ++n) {
-        p.setPen(
-            QPen(QColor(255, 255, 255, 255 - n * 60), 3 - n * 0.6, Qt::SolidLine, Qt::RoundCap));
-        const qreal r = 8 + n * 7;
-        p.drawArc(QRectF(30 - r, 32 - r, 2 * r, 2 * r), -40 * 16, 80 * 16);
-    }
-    p.setPen(QPen(QColor(120, 170, 255), 2, Qt::SolidLine, Qt::RoundCap));
-    p.drawArc(QRectF(40, 24, 16, 16), -40 * 16, 80 * 16);
-    return bild;
-}
-
 QPixmap Entwicklerbild(int groesse, qreal dpr) {
     QPixmap bild = Leinwand(groesse, dpr);
     QPainter p(&bild);

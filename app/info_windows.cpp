@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/emblem.h"
+#include "resources/emblem.h"
 
 namespace phonikon {
 namespace {

@@ -8,7 +8,7 @@
 #include <QTranslator>
 
 #include "app/application.h"
-#include "app/emblem.h"
+#include "resources/emblem.h"
 
 namespace {
 

@@ -274,6 +274,10 @@ bool TSimplifiedModel::eventFilter(QObject* watched, QEvent* event) {
     }
     if (typ != QEvent::MouseButtonPress && typ != QEvent::ContextMenu)
         return QMainWindow::eventFilter(watched, event);
+    if (typ == QEvent::MouseButtonPress && watched->objectName() == "ImageBrevon") {
+        emit herausgeberseiteAngefordert();
+        return true;
+    }
 
     for (int r = 0; r <= 4; ++r) {
         for (int c = 0; c <= 2; ++c) {

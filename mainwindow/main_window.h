@@ -79,6 +79,7 @@ class TSimplifiedModel : public QMainWindow {
     void dokumentAngefordert(const QString& dateiname);  // "Handbuch.pdf" …
     void haftungAngefordert();
     void impressumAngefordert();
+    void herausgeberseiteAngefordert();  // a click on the emblem
 
   protected:
     void closeEvent(QCloseEvent* event) override;

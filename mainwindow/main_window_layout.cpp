@@ -26,6 +26,7 @@
 #include "mainwindow/main_window.h"
 #include "mainwindow/sketch_view.h"
 #include "mainwindow/window_actions.h"
+#include "resources/emblem.h"
 #include "resources/tool_icons.h"
 
 namespace phonikon {
@@ -120,30 +121,6 @@ QFrame* Block(const QString& name, QWidget* eltern) {
     f->setFrameShape(QFrame::StyledPanel);
     f->setFrameShadow(QFrame::Raised);
     return f;
-}
-
-// The emblem of the project block: a wall between two rooms with sound waves.
-QPixmap Emblem(int groesse, qreal dpr) {
-    QPixmap bild(QSize(groesse, groesse) * dpr);
-    bild.setDevicePixelRatio(dpr);
-    bild.fill(Qt::transparent);
-    QPainter p(&bild);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(groesse / 64.0, groesse / 64.0);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kRaum1);
-    p.drawRoundedRect(QRectF(2, 2, 60, 60), 10, 10);
-    p.setBrush(QColor(0, 0, 255));
-    p.drawRect(QRectF(36, 12, 8, 40));
-    p.setBrush(Qt::NoBrush);
-    for (int n = 0; n < 3; ++n) {
-        p.setPen(QPen(n == 0 ? Qt::white : kSilber, 3 - n * 0.6, Qt::SolidLine, Qt::RoundCap));
-        const qreal r = 8 + n * 7;
-        p.drawArc(QRectF(30 - r, 32 - r, 2 * r, 2 * r), -40 * 16, 80 * 16);
-    }
-    p.setPen(QPen(kRaum2.lighter(170), 2, Qt::SolidLine, Qt::RoundCap));
-    p.drawArc(QRectF(40, 24, 16, 16), -40 * 16, 80 * 16);
-    return bild;
 }
 
 }  // namespace
@@ -306,6 +283,9 @@ QWidget* TSimplifiedModel::ProjektblockAufbauen() {
     ImageBrevon->setObjectName("ImageBrevon");
     ImageBrevon->setPixmap(Emblem(72, devicePixelRatioF()));
     ImageBrevon->setAlignment(Qt::AlignCenter);
+    ImageBrevon->setCursor(Qt::PointingHandCursor);
+    ImageBrevon->setToolTip(" Phonikon im Internet ");
+    ImageBrevon->installEventFilter(this);
     emblemLayout->addWidget(ImageBrevon);
     layout->addWidget(PanelBrevon_, 0, 0, 4, 1, Qt::AlignTop);
 

@@ -1,16 +1,11 @@
 #include "printout/company_header.h"
 
-#include <errno.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <array>
 #include <charconv>
 #include <string_view>
 
 #include "calc/cp1252.h"
-#include "projectfile/project_file.h"
+#include "calc/disk_file.h"
 
 namespace phonikon {
 namespace {
@@ -33,25 +28,6 @@ std::optional<int> Ganzzahl(std::string_view text) {
     if (text.empty() || fehler != std::errc() || ende != text.data() + text.size())
         return std::nullopt;
     return wert;
-}
-
-std::string Ordner(const std::string& pfad) {
-    const auto schraeg = pfad.find_last_of('/');
-    if (schraeg == std::string::npos) return ".";
-    if (schraeg == 0) return "/";
-    return pfad.substr(0, schraeg);
-}
-
-bool AllesSchreiben(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
 }
 
 }  // namespace
@@ -77,26 +53,10 @@ std::optional<std::string> Firma_AbstaendePruefen(const Abstaende& a) {
 }
 
 std::optional<std::string> Firma_Lesen(Firmendaten& f, const std::string& pfad) {
-    const int fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return DateiFehlermeldung(errno, pfad);
     std::string bytes;
-    char puffer[4096];
-    for (;;) {
-        const ssize_t n = ::read(fd, puffer, sizeof puffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            const int fehler = errno;
-            ::close(fd);
-            return DateiFehlermeldung(fehler, pfad);
-        }
-        if (n == 0) break;
-        bytes.append(puffer, static_cast<std::size_t>(n));
-        if (bytes.size() > kMaxFirmaGroesse) {
-            ::close(fd);
-            return "Die Datei ist zu groß für eine Firmendatei.";
-        }
-    }
-    ::close(fd);
+    if (auto fehler = DateiEinlesen(pfad, kMaxFirmaGroesse,
+                                    "Die Datei ist zu groß für eine Firmendatei.", bytes))
+        return fehler;
 
     // Lines end with CR LF; a bare LF is taken as well. Lines missing at the end give "".
     Firmendaten gelesen;
@@ -136,35 +96,7 @@ std::string Firma_Text(const Firmendaten& f) {
 
 std::optional<std::string> Firma_Schreiben(const Firmendaten& f, const std::string& pfad) {
     if (pfad.empty()) return "Ungültiger Dateiname";
-    const std::string text = Firma_Text(f);
-
-    struct stat ziel {};
-    const bool zielVorhanden = ::stat(pfad.c_str(), &ziel) == 0;
-    if (zielVorhanden && S_ISDIR(ziel.st_mode)) return DateiFehlermeldung(EISDIR, pfad);
-
-    // A temporary file beside the target replaces it only once it is completely on disk.
-    const std::string ordner = Ordner(pfad);
-    std::string temp;
-    int fd = -1;
-    for (int versuch = 0; fd < 0; ++versuch) {
-        temp = ordner + "/.Firma-" + std::to_string(::getpid()) + "-" + std::to_string(versuch) +
-               ".tmp";
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && (errno != EEXIST || versuch >= 100)) return DateiFehlermeldung(errno, pfad);
-    }
-    auto abbrechen = [&](int fehler) {
-        if (fd >= 0) ::close(fd);
-        ::unlink(temp.c_str());
-        return DateiFehlermeldung(fehler, pfad);
-    };
-    if (!AllesSchreiben(fd, text)) return abbrechen(errno);
-    if (zielVorhanden) ::fchmod(fd, ziel.st_mode & 07777);
-    if (::fsync(fd) != 0) return abbrechen(errno);
-    const int geschlossen = ::close(fd);
-    fd = -1;
-    if (geschlossen != 0) return abbrechen(errno);
-    if (::rename(temp.c_str(), pfad.c_str()) != 0) return abbrechen(errno);
-    return std::nullopt;
+    return DateiErsetzen(pfad, Firma_Text(f));
 }
 
 }  // namespace phonikon

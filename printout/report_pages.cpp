@@ -10,6 +10,7 @@
 
 #include "junction/junction_pictures.h"
 #include "mainwindow/sketch_view.h"
+#include "resources/emblem.h"
 
 namespace phonikon {
 namespace {
@@ -70,33 +71,6 @@ void TextZeichnen(QPainter& maler, const Berichtstext& t) {
     }
     maler.drawText(QRectF(t.x, t.y, kBerichtBreite, kBerichtHoehe),
                    Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
-}
-
-// The program's emblem: a wall in section with sound waves arriving on one side and weakened
-// ones leaving on the other.
-void EmblemZeichnen(QPainter& maler, const QRectF& box) {
-    maler.save();
-    maler.translate(box.topLeft());
-    maler.scale(box.width() / 89.0, box.height() / 89.0);
-    maler.setRenderHint(QPainter::Antialiasing);
-    maler.setPen(QPen(QColor(0, 0, 128), 2));
-    maler.setBrush(Qt::white);
-    maler.drawRoundedRect(QRectF(1, 1, 87, 87), 10, 10);
-    maler.setPen(Qt::NoPen);
-    maler.setBrush(QColor(128, 128, 128));
-    maler.drawRect(QRectF(40, 12, 9, 65));
-    maler.setBrush(Qt::NoBrush);
-    for (int k = 0; k < 3; ++k) {
-        maler.setPen(QPen(QColor(0, 0, 255), 3.0 - 0.6 * k, Qt::SolidLine, Qt::RoundCap));
-        const double r = 8 + 8 * k;
-        maler.drawArc(QRectF(6 - r, 44.5 - r, 2 * r, 2 * r), -45 * 16, 90 * 16);
-    }
-    for (int k = 0; k < 2; ++k) {
-        maler.setPen(QPen(QColor(0, 128, 0), 1.2, Qt::SolidLine, Qt::RoundCap));
-        const double r = 8 + 7 * k;
-        maler.drawArc(QRectF(53 - r, 44.5 - r, 2 * r, 2 * r), -45 * 16, 90 * 16);
-    }
-    maler.restore();
 }
 
 // The logo at its own size (one picture pixel per report pixel), clipped to its box.

@@ -7,7 +7,7 @@
 
 #include "calc/cp1252.h"
 #include "calc/number_text.h"
-#include "projectfile/disk_file.h"
+#include "calc/disk_file.h"
 #include "projectfile/project_record.h"
 
 namespace phonikon {

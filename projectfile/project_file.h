@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "calc/project_state.h"
-#include "projectfile/disk_file.h"
+#include "calc/disk_file.h"
 
 namespace phonikon {
 

@@ -1,10 +1,12 @@
 // Lining library files, the library table and the lining dialog's handlers.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
+#include <csignal>
 #include <filesystem>
 #include <regex>
 #include <string>
@@ -71,6 +73,23 @@ TEST(Bibliotheksdatei, TextHatKopfDerArtUndLaesstNamenloseAus) {
 
 class BibliothekAufPlatte : public test::MitTempOrdner {};
 
+// While it lives, no file may grow beyond a few bytes: a disk that fills up during a save.
+struct VolleFestplatte {
+    rlimit vorher{};
+    void (*signal)(int) = nullptr;
+    VolleFestplatte() {
+        ::getrlimit(RLIMIT_FSIZE, &vorher);
+        signal = ::signal(SIGXFSZ, SIG_IGN);
+        rlimit klein = vorher;
+        klein.rlim_cur = 16;
+        ::setrlimit(RLIMIT_FSIZE, &klein);
+    }
+    ~VolleFestplatte() {
+        ::setrlimit(RLIMIT_FSIZE, &vorher);
+        ::signal(SIGXFSZ, signal);
+    }
+};
+
 TEST_F(BibliothekAufPlatte, LadenBearbeitenSpeichernLaden) {
     const std::string pfad = Pfad("VS_Wand.lib");
     Schreiben(pfad, kKopf + "A\r\n70\r\nB\r\n80\r\nC\r\n");  // last entry without frequency
@@ -110,13 +129,14 @@ TEST_F(BibliothekAufPlatte, FehlgeschlagenesSpeichernLaesstDateiUndTabelle) {
     const std::string pfad = Pfad("VS_Decke.lib");
     const std::string alt = Bibliothek_Text(kVSArtDecke, {{"Alt", "42"}});
     Schreiben(pfad, alt);
-    // The temporary file cannot be created: a folder has its name.
-    std::filesystem::create_directory(pfad + ".phonikon-" + std::to_string(::getpid()) + ".tmp");
-
     Bibliothekstabelle t;
     Tabelle_Fuellen(t, {{"Neu", "30"}});
     btn_EditTabClick(t);
-    const auto meldung = btn_SaveTabClick(t, kVSArtDecke, pfad);
+    std::optional<std::string> meldung;
+    {
+        VolleFestplatte voll;
+        meldung = btn_SaveTabClick(t, kVSArtDecke, pfad);
+    }
     ASSERT_TRUE(meldung);
     EXPECT_NE(meldung->find("konnte nicht gespeichert werden"), std::string::npos);
     EXPECT_EQ(Inhalt(pfad), alt);

@@ -1,6 +1,7 @@
 // The library panel of the lining dialog driven as a user would: lock and unlock, editing cells,
 // adding and blanking rows, saving, the kind buttons, the open dialog for a missing file and a
 // failed save. With PHONIKON_SCREENSHOTS=<folder> the unlocked table is saved as PNG.
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <QAction>
@@ -15,6 +16,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
 #include <filesystem>
 
 #include "dialog_answers.h"
@@ -31,6 +33,23 @@ const QByteArray kKopf =
     QByteArray(74, '_') + "\r\n";
 
 }  // namespace
+
+// While it lives, no file may grow beyond a few bytes: a disk that fills up during a save.
+struct VolleFestplatte {
+    rlimit vorher{};
+    void (*signal)(int) = nullptr;
+    VolleFestplatte() {
+        ::getrlimit(RLIMIT_FSIZE, &vorher);
+        signal = ::signal(SIGXFSZ, SIG_IGN);
+        rlimit klein = vorher;
+        klein.rlim_cur = 16;
+        ::setrlimit(RLIMIT_FSIZE, &klein);
+    }
+    ~VolleFestplatte() {
+        ::setrlimit(RLIMIT_FSIZE, &vorher);
+        ::signal(SIGXFSZ, signal);
+    }
+};
 
 class TestLiningLibrary : public QObject {
     Q_OBJECT
@@ -226,11 +245,12 @@ class TestLiningLibrary : public QObject {
         dialog->Oeffnen(0, 1);
         Klick("btn_EditTab");
         ZelleTippen(0, 0, "geändert");
-        // The temporary file cannot be created: a folder has its name.
-        QVERIFY(QDir(ordner->path()).mkdir(QString("VS_Wand.lib.phonikon-%1.tmp").arg(::getpid())));
         Dialoge antworten;
         antworten.Dann(Dialoge::Knopf("OK"));
-        Klick("btn_SaveTab");
+        {
+            VolleFestplatte voll;
+            Klick("btn_SaveTab");
+        }
         QVERIFY(antworten.AlleBeantwortet());
         QCOMPARE(antworten.gesehen.size(), 1);
         QVERIFY2(antworten.gesehen[0].startsWith(

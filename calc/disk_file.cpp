@@ -1,4 +1,4 @@
-#include "projectfile/disk_file.h"
+#include "calc/disk_file.h"
 
 #include <fcntl.h>
 #include <limits.h>
