@@ -213,8 +213,9 @@ void Rechnen(Projekt& p) {
         const long double l = p.l_F[i];
         p.S_F[i][1] = p.Raumtiefe[1][0] * l;
         p.S_F[i][2] = p.Raumtiefe[2][0] * l;
-        if (StossBeginntMit(p.Stoss[i], "LSb")) p.S_F[i][1] = Wert(f.edit_FF[i][1], sep);
-        if (StossBeginntMit(p.Stoss[i], "LSa")) p.S_F[i][2] = Wert(f.edit_FF[i][2], sep);
+        const int imVerlauf = FlankeImVerlauf(p.Stoss[i]);
+        if (imVerlauf == 1) p.S_F[i][1] = Wert(f.edit_FF[i][1], sep);
+        if (imVerlauf == 2) p.S_F[i][2] = Wert(f.edit_FF[i][2], sep);
     }
 
     const long double S = p.S_TB;

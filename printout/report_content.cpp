@@ -267,10 +267,9 @@ const Berichtsbild* Berichtsseite::Bild(const std::string& name) const {
 }
 
 std::string Stossart(const std::string& code) {
-    if (StossIndex(code) < 0) return "Stoßstelle:";
-    if (StossBeginntMit(code, "TS")) return "T-Stoß";
-    if (StossBeginntMit(code, "KS")) return "Kreuz-Stoß";
-    return "Winkelstoß";
+    const StossDaten* stoss = StossVon(code);
+    if (!stoss) return "Stoßstelle:";
+    return std::string(Daten(stoss->typ).stossart);
 }
 
 std::variant<Bericht, std::string> Bericht_Erstellen(const Projekt& p, const Firmendaten& firma) {
