@@ -17,6 +17,7 @@
 #include <QToolTip>
 #include <algorithm>
 
+#include "calc/message_boxes.h"
 #include "construction/catalogue.h"
 
 namespace phonikon {
@@ -506,18 +507,11 @@ void TForm_BT::closeEvent(QCloseEvent* event) {
 }
 
 bool TForm_BT::Warnen(const std::string& text) {
-    QMessageBox box(QMessageBox::Warning, "Warnung", Q(text), QMessageBox::NoButton, this);
-    QPushButton* ja = box.addButton("&Ja", QMessageBox::YesRole);
-    QPushButton* nein = box.addButton("&Nein", QMessageBox::NoRole);
-    box.setDefaultButton(ja);
-    box.setEscapeButton(nein);
-    box.exec();
-    return box.clickedButton() == ja;
+    return JaNeinFrage(this, Q(text), "Warnung", QMessageBox::Warning);
 }
 
 void TForm_BT::Fehler(const std::string& text) {
-    QMessageBox box(QMessageBox::Critical, "Phonikon", Q(text), QMessageBox::Ok, this);
-    box.exec();
+    Fehlermeldung(this, Q(text));
 }
 
 // Number fields take digits, backspace and the decimal separator; with "." as separator a ","

@@ -22,6 +22,7 @@
 #include <filesystem>
 
 #include "calc/data_files.h"
+#include "calc/message_boxes.h"
 
 namespace phonikon {
 namespace {
@@ -560,14 +561,9 @@ void TForm_DB::Button_EnterClick() {
         grid_fres_->setFocus();
     const UebernahmeErgebnis e = phonikon::Button_EnterClick(d_, p_);
     if (e.ergebnis == Uebernahme::KeineFrequenz) {
-        QMessageBox box(QMessageBox::Warning, "Warnung", Q(kKeineFrequenzWarnung),
-                        QMessageBox::NoButton, this);
-        QPushButton* ja = box.addButton("&Ja", QMessageBox::YesRole);
-        QPushButton* nein = box.addButton("&Nein", QMessageBox::NoRole);
-        box.setDefaultButton(nein);
-        box.setEscapeButton(nein);
-        box.exec();
-        if (box.clickedButton() == ja) hide();
+        if (JaNeinFrage(this, Q(kKeineFrequenzWarnung), "Warnung", QMessageBox::Warning,
+                        Vorgabe::Nein))
+            hide();
         return;
     }
     hide();

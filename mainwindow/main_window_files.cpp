@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "calc/message_boxes.h"
 #include "mainwindow/main_window.h"
 #include "projectfile/file_flows.h"
 
@@ -18,13 +19,7 @@ std::string Pfad(const QString& pfad) {
 }  // namespace
 
 bool TSimplifiedModel::Bestaetigen(const QString& text) {
-    QMessageBox box(QMessageBox::Question, "Bestätigen", text, QMessageBox::NoButton, this);
-    QPushButton* ja = box.addButton("&Ja", QMessageBox::YesRole);
-    QPushButton* nein = box.addButton("&Nein", QMessageBox::NoRole);
-    box.setDefaultButton(ja);
-    box.setEscapeButton(nein);
-    box.exec();
-    return box.clickedButton() == ja;
+    return JaNeinFrage(this, text);
 }
 
 void TSimplifiedModel::Information(const QString& text) {
@@ -33,8 +28,7 @@ void TSimplifiedModel::Information(const QString& text) {
 }
 
 void TSimplifiedModel::Fehler(const QString& text) {
-    QMessageBox box(QMessageBox::Critical, "Phonikon", text, QMessageBox::Ok, this);
-    box.exec();
+    Fehlermeldung(this, text);
 }
 
 // The project file dialogs start in the project folder. The folder of a chosen file becomes the

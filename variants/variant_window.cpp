@@ -23,6 +23,7 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 
+#include "calc/message_boxes.h"
 #include "calc/number_text.h"
 
 namespace phonikon {
@@ -372,14 +373,7 @@ void TForm_Variant::Hintergrund(Diagramm d, const QColor& farbe) {
 
 bool TForm_Variant::SchliessenErlaubt() {
     if (!SchliessenMitFrage(memo_Variant_->toPlainText().toStdString())) return true;
-    QMessageBox box(QMessageBox::Question, "Bestätigen", QString::fromUtf8(kSchliessenFrage),
-                    QMessageBox::NoButton, this);
-    QPushButton* ja = box.addButton("&Ja", QMessageBox::YesRole);
-    QPushButton* nein = box.addButton("&Nein", QMessageBox::NoRole);
-    box.setDefaultButton(ja);
-    box.setEscapeButton(nein);
-    box.exec();
-    return box.clickedButton() == ja;
+    return JaNeinFrage(this, QString::fromUtf8(kSchliessenFrage));
 }
 
 // Every way of closing (the button, the window system) goes through the same question. Memo and
