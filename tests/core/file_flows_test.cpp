@@ -1,18 +1,18 @@
 #include "projectfile/file_flows.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
 #include <stdlib.h>
-#include <sys/resource.h>
 
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 
 #include "calc/calculation.h"
 #include "calc/project_reset.h"
+#include "full_disk.h"
 #include "projectfile/project_file.h"
 #include "temp_folder.h"
 #include "worked_example.h"
@@ -457,15 +457,11 @@ TEST_F(Dateiablauf, FailedSaveKeepsTheOldFileAndTheState) {
               "Ungültiger Dateiname");
 
     // A disk that fills up while the file is written: the old file stays whole.
-    struct rlimit vorher {};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &vorher), 0);
-    const auto signal = ::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit klein = vorher;
-    klein.rlim_cur = 1000;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &klein), 0);
-    const auto fehler = Projekt_SpeichernUnter(p, Pfad("projekt.dat"));
-    ::setrlimit(RLIMIT_FSIZE, &vorher);
-    ::signal(SIGXFSZ, signal);
+    std::optional<std::string> fehler;
+    {
+        VolleFestplatte voll(1000);
+        fehler = Projekt_SpeichernUnter(p, Pfad("projekt.dat"));
+    }
     EXPECT_EQ(fehler.value_or(""), "Kapazität der Diskette/Festplatte erschöpft");
     EXPECT_EQ(Inhalt(Pfad("projekt.dat")), alterInhalt);
 

@@ -1,18 +1,17 @@
 // Lining library files, the library table and the lining dialog's handlers.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
-#include <csignal>
 #include <filesystem>
 #include <regex>
 #include <string>
 #include <vector>
 
 #include "calc/data_files.h"
+#include "full_disk.h"
 #include "lining/library_file.h"
 #include "lining/library_table.h"
 #include "lining/lining_dialog_state.h"
@@ -72,23 +71,6 @@ TEST(Bibliotheksdatei, TextHatKopfDerArtUndLaesstNamenloseAus) {
 }
 
 class BibliothekAufPlatte : public test::MitTempOrdner {};
-
-// While it lives, no file may grow beyond a few bytes: a disk that fills up during a save.
-struct VolleFestplatte {
-    rlimit vorher{};
-    void (*signal)(int) = nullptr;
-    VolleFestplatte() {
-        ::getrlimit(RLIMIT_FSIZE, &vorher);
-        signal = ::signal(SIGXFSZ, SIG_IGN);
-        rlimit klein = vorher;
-        klein.rlim_cur = 16;
-        ::setrlimit(RLIMIT_FSIZE, &klein);
-    }
-    ~VolleFestplatte() {
-        ::setrlimit(RLIMIT_FSIZE, &vorher);
-        ::signal(SIGXFSZ, signal);
-    }
-};
 
 TEST_F(BibliothekAufPlatte, LadenBearbeitenSpeichernLaden) {
     const std::string pfad = Pfad("VS_Wand.lib");

@@ -1,7 +1,6 @@
 // The library panel of the lining dialog driven as a user would: lock and unlock, editing cells,
 // adding and blanking rows, saving, the kind buttons, the open dialog for a missing file and a
 // failed save. With PHONIKON_SCREENSHOTS=<folder> the unlocked table is saved as PNG.
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <QAction>
@@ -16,10 +15,10 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <csignal>
 #include <filesystem>
 
 #include "dialog_answers.h"
+#include "full_disk.h"
 #include "lining/library_file.h"
 #include "lining/lining_dialog.h"
 
@@ -33,23 +32,6 @@ const QByteArray kKopf =
     QByteArray(74, '_') + "\r\n";
 
 }  // namespace
-
-// While it lives, no file may grow beyond a few bytes: a disk that fills up during a save.
-struct VolleFestplatte {
-    rlimit vorher{};
-    void (*signal)(int) = nullptr;
-    VolleFestplatte() {
-        ::getrlimit(RLIMIT_FSIZE, &vorher);
-        signal = ::signal(SIGXFSZ, SIG_IGN);
-        rlimit klein = vorher;
-        klein.rlim_cur = 16;
-        ::setrlimit(RLIMIT_FSIZE, &klein);
-    }
-    ~VolleFestplatte() {
-        ::setrlimit(RLIMIT_FSIZE, &vorher);
-        ::signal(SIGXFSZ, signal);
-    }
-};
 
 class TestLiningLibrary : public QObject {
     Q_OBJECT
